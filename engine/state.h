@@ -1,0 +1,144 @@
+// AnalysisState: everything one analysis reads, computes and reports.
+//
+// Units after input (English / SI): depths and lengths ft / m, diameters and
+// perimeter in / mm, tip area ft2 / m2, modulus psi / kPa, limits and
+// strengths ksf / kPa, unit weights pcf / kN/m3, CPT qc ksf / kPa.
+// Every table is fixed-size and indexed from 1; nothing is allocated while
+// the capacity passes run.
+#pragma once
+
+#include <string>
+
+#include "fixed_table.h"
+
+namespace tarne {
+
+inline constexpr int kMaxLayers = 40;
+inline constexpr int kMaxProfilePoints = 2 * kMaxLayers;  // top and bottom of every layer
+inline constexpr int kMaxElements = 500;
+inline constexpr int kMaxOutputPoints = kMaxElements + 1;  // penetrations 0 .. N*increment
+inline constexpr int kMaxCptPoints = 1000;
+inline constexpr int kMaxAreaRows = 100;
+inline constexpr int kMaxExtraTzDepths = 90;  // one curve each in the 90-curve table
+inline constexpr int kMethodCount = 9;
+
+// Codes of the data file, `method_switch` and `transfer_method`.
+enum MethodCode : int {
+    kFhwa = 1, kUsace = 2, kLambda = 3, kApi = 4, kUserSpecified = 5,
+    kNgi = 6, kIcp = 7, kFugro = 8, kUwa = 9,
+};
+
+enum UnitSystem : int { kEnglish = 1, kSI = 2 };
+
+inline constexpr double kZeroTolerance = 1.0e-10;
+inline constexpr double kDepthTolerance = 1.0e-6;
+inline constexpr double kNoLimit = 9999999.0;
+
+using ProfileTable = FixedTable<double, kMaxProfilePoints>;
+using ElementTable = FixedTable<double, kMaxElements>;
+using PointTable = FixedTable<double, kMaxOutputPoints>;
+
+// Capacity of one method at every output point (forces in kips / kN).
+struct MethodResults {
+    PointTable skin_friction;   // cumulative side resistance
+    PointTable end_bearing;     // tip resistance (compression)
+    PointTable self_weight;     // pile weight (tension)
+    PointTable ultimate;        // total capacity
+    FixedTable<int, kMaxOutputPoints> plug_flag;  // 2: tip governed by the soil plug
+    bool computed = false;
+};
+
+struct AnalysisState {
+    // Run files, from "names.dat" or given by the caller.
+    std::string version_text;
+    std::string input_path, report_path, plot_path, cpt_path;
+
+    // Unit system and the three-character report labels set from it.
+    int unit_system = 0;
+    const char* length_label = "";
+    const char* diameter_label = "";
+    const char* force_label = "";
+    const char* stress_label = "";
+    const char* unit_weight_label = "";
+    const char* area_label = "";
+
+    // Project header.
+    std::string title, designer, job_number;
+    int print_interval = 0;
+    int profile_point_count = 0;
+    int closed_end = 0;
+
+    // Pile.
+    double perimeter = 0;          // in / mm, 0 for a circular section
+    double tip_area = 0;           // ft2 / m2
+    double tip_area_input = 0;     // in2 / m2, as the data file gives it (report echo)
+    double outside_diameter = 0;   // in / mm; perimeter/pi for a non-circular section
+    double inside_diameter = 0;    // in / mm
+    double outside_diameter_input = 0;  // in / mm, as read (cross-section area echo)
+    double inside_diameter_input = 0;
+    double elastic_modulus = 0;    // psi / kPa
+    double total_length = 0;       // ft / m; the embedded length once the input is echoed
+    double total_length_input = 0; // ft / m, as read
+    double stickup_length = 0;
+    double enhanced_end_length = 0;
+    double enhanced_end_inside_diameter = 0;  // in / mm
+    double zero_friction_length = 0;
+    double length_increment = 0;
+    int pile_type = 0;             // 1..7
+    double taper_angle = 0;        // degrees
+    double section_area = 0;       // in2 / m2
+    int area_option = 0;
+    int area_table_count = 0;
+    FixedTable<double, kMaxAreaRows> area_table_distance;  // ft / m from the pile head
+    FixedTable<double, kMaxAreaRows> area_table_area;      // in2 / m2
+
+    // Methods and options.
+    int transfer_method = 0;
+    int offshore_enabled = 0;
+    int factored_transfer = 0;
+    FixedTable<int, kMethodCount> method_switch;
+    double profile_bottom = 0;     // ft / m
+    int extra_tz_count = 0;
+    FixedTable<double, kMaxExtraTzDepths> extra_tz_depth;
+    int loading_type = 0;          // 1 tension, otherwise compression
+    double tension_factor = 1.0;
+    int icp_clay_drained = 0;
+    int plug_option = 0;
+    int critical_depth_option = 0;
+    double critical_depth = 0;
+
+    // Profile points: top then bottom of every layer.
+    ProfileTable prof_depth, prof_soil_kind, prof_k0, prof_gamma, prof_phi, prof_nq;
+    ProfileTable prof_max_friction, prof_max_bearing, prof_su, prof_su_remolded;
+    ProfileTable prof_blow_count, prof_pi, prof_qc, prof_user_friction, prof_user_bearing;
+    ProfileTable prof_side_factor, prof_end_factor, prof_adhesion_method;
+    FixedTable<int, kMaxProfilePoints> prof_friction_unlimited, prof_bearing_unlimited;
+
+    double water_table_depth = 99999.0;  // ft / m; first point with a submerged unit weight
+    double required_soil_depth = 0;      // embedded length plus two diameters
+
+    // CPT profile.
+    int cpt_units = 0;
+    int cpt_count = 0;
+    FixedTable<double, kMaxCptPoints> cpt_depth, cpt_qc;
+
+    // Elements of one length increment, properties at mid-depth.
+    int element_count = 0;
+    ElementTable seg_top, seg_bottom, seg_soil_kind, seg_k0, seg_gamma, seg_phi, seg_nq;
+    ElementTable seg_max_friction, seg_max_bearing, seg_su, seg_su_remolded, seg_blow_count;
+    ElementTable seg_pi, seg_qc, seg_user_friction, seg_user_bearing;
+    ElementTable seg_side_factor, seg_end_factor, seg_adhesion_method;
+
+    // Output points: pile penetrations (j - 1) * increment.
+    int output_point_count = 0;
+    PointTable point_depth;
+    int printed_row_count = 0;
+    int last_printed_row = 0;
+
+    // Run control.
+    int run_pass = 0;
+    int method_index = 0;
+    FixedTable<MethodResults, kMethodCount> results;  // by method code
+};
+
+}  // namespace tarne
