@@ -95,6 +95,7 @@ std::size_t write_i(char* out, long long value, int width, int min_digits) {
 
 void FixedLine::append(const char* s, std::size_t n) {
     n = std::min(n, kCapacity - length_);
+    if (n == 0) return;
     std::memcpy(buffer_ + length_, s, n);
     length_ += n;
 }
