@@ -45,6 +45,11 @@ struct MethodResults {
     PointTable self_weight;     // pile weight (tension)
     PointTable ultimate;        // total capacity
     FixedTable<int, kMaxOutputPoints> plug_flag;  // 2: tip governed by the soil plug
+    // What the method keeps for the load-transfer stage: its cumulative side
+    // resistance for load transfer and its tip resistance as the method left
+    // it (the hand-over divides by the end-bearing factor where needed).
+    PointTable side_for_transfer;
+    PointTable tip_for_transfer;
     bool computed = false;
 };
 
@@ -134,6 +139,10 @@ struct AnalysisState {
     PointTable point_depth;
     int printed_row_count = 0;
     int last_printed_row = 0;
+
+    // The transfer method's results handed to the load-transfer stage (kips / kN).
+    PointTable transfer_side;  // cumulative side resistance down to each output point
+    PointTable transfer_tip;   // unfactored tip resistance with the tip at each output point
 
     // Run control.
     int run_pass = 0;
