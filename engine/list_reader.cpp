@@ -92,41 +92,33 @@ void ListReader::fail(const std::string& message, int item) const {
 
 void ListReader::reject(const std::string& message) const { fail(message, item_in_line_); }
 
-std::string ListReader::read_text(std::size_t max_chars, const char* what) {
-    in_record_ = false;
+std::string_view ListReader::advance_line(const char* what) {
     if (at_end()) {
         current_line_ = lines_.size() + 1;
         fail(std::string("the file ends where ") + what + " was expected", 0);
     }
     current_line_ = next_line_ + 1;
-    std::string_view line = lines_[next_line_++];
-    return std::string(line.substr(0, max_chars));
+    return lines_[next_line_++];
+}
+
+std::string ListReader::read_text(std::size_t max_chars, const char* what) {
+    in_record_ = false;
+    return std::string(advance_line(what).substr(0, max_chars));
 }
 
 void ListReader::begin_record() { in_record_ = false; }
 
 std::string_view ListReader::next_word(const char* what, int& item) {
     if (!in_record_) {
-        rest_ = {};
         in_record_ = true;
         item_in_line_ = 0;
-        if (at_end()) {
-            current_line_ = lines_.size() + 1;
-            fail(std::string("the file ends where ") + what + " was expected", 0);
-        }
-        current_line_ = next_line_ + 1;
-        rest_ = lines_[next_line_++];
+        rest_ = advance_line(what);
     }
     for (;;) {
         while (!rest_.empty() && is_blank(rest_.front())) rest_.remove_prefix(1);
         if (!rest_.empty()) break;
         // The line is used up: the read goes on with the next one.
-        if (at_end()) {
-            current_line_ = lines_.size() + 1;
-            fail(std::string("the file ends where ") + what + " was expected", 0);
-        }
-        current_line_ = next_line_ + 1;
-        rest_ = lines_[next_line_++];
+        rest_ = advance_line(what);
         item_in_line_ = 0;
     }
     std::size_t n = 0;

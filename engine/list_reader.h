@@ -39,6 +39,8 @@ public:
 
 private:
     std::string_view next_word(const char* what, int& item);
+    // The next line; throws "the file ends where <what> was expected" at the end.
+    std::string_view advance_line(const char* what);
     [[noreturn]] void fail(const std::string& message, int item) const;
 
     std::string name_;
