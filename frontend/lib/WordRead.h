@@ -7,7 +7,7 @@
 // the next line that holds words when the current one is used up; whole
 // lines can be taken as they were read. Every failure, opening the file
 // included, throws EInOutError; messages about a word name its line and item.
-// After an error the reader's position is unspecified: callers stop reading.
+// After an error the reader's position is undefined: callers stop reading.
 #pragma once
 
 #include <cstddef>
