@@ -17,7 +17,8 @@ void TextOut::close() {
 
 void TextOut::line(std::string_view text) {
     if (file_) {
-        std::fwrite(text.data(), 1, text.size(), file_);
+        // An empty line's view may hold no data pointer at all, which fwrite must not get.
+        if (!text.empty()) std::fwrite(text.data(), 1, text.size(), file_);
         std::fputs("\r\n", file_);
     } else if (console_) {
         console_->write(text.data(), static_cast<std::streamsize>(text.size()));
