@@ -37,6 +37,7 @@ int read_count(ListReader& r, const char* what, int min, int max) {
 void read_profile_point(AnalysisState& s, ListReader& r, int i) {
     s.prof_friction_unlimited[i] = 0;
     s.prof_bearing_unlimited[i] = 0;
+    s.prof_friction_table_code[i] = 0;
 
     r.begin_record();
     s.prof_depth[i] = r.read_real("the depth of a soil profile point");
@@ -71,6 +72,11 @@ void read_profile_point(AnalysisState& s, ListReader& r, int i) {
         s.prof_blow_count[i] = s.prof_su_remolded[i];
         s.prof_su_remolded[i] = 0.0;
     }
+
+    // A maximum unit side friction of 9999 asks the API method for its sand
+    // table's limit. The code is the value as written (psf or kPa), so it is
+    // recognised here, before the English value becomes 9.999 ksf.
+    if (s.prof_max_friction[i] == kApiFrictionTableCode) s.prof_friction_table_code[i] = 1;
 
     // The first point with a submerged unit weight marks the water table.
     const double submerged_below = s.unit_system == kEnglish ? 75.0 : 12.0;  // pcf / kN/m3
@@ -152,6 +158,9 @@ void read_input(AnalysisState& s, ListReader& r) {
         s.inside_diameter = 0.0;
         s.outside_diameter = s.perimeter / 3.1416;
     }
+    // The tip resistance is averaged over three diameters: a pile without one cannot be analysed.
+    if (s.outside_diameter <= kZeroTolerance)
+        r.reject("the outside diameter (or, for a non-circular pile, the perimeter) must be greater than zero");
 
     r.begin_record();
     s.enhanced_end_length = r.read_real("the enhanced end length");

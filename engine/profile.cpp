@@ -1,5 +1,6 @@
 #include "profile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -55,6 +56,7 @@ void build_elements(AnalysisState& s) {
         while (i < last - 1 && s.prof_depth[i + 1] - z <= kDepthTolerance) ++i;
 
         s.seg_soil_kind[k] = s.prof_soil_kind[i];
+        s.seg_friction_table_code[k] = s.prof_friction_table_code[i];  // layer-wide, like the kind
         s.seg_bottom[k] = z + step;
 
         const double gap = s.prof_depth[i + 1] - s.prof_depth[i];
@@ -105,6 +107,10 @@ void compute_output_points(AnalysisState& s) {
     const int regular = m >= 1 ? (m - 1) / n + 1 : 0;
     s.last_printed_row = regular >= 1 ? 1 + (regular - 1) * n : 0;
     s.printed_row_count = regular + ((regular >= 1 && s.last_printed_row != m) ? 1 : 0);
+}
+
+int element_at_point(const AnalysisState& s, int j) {
+    return std::clamp(j, 1, std::max(s.element_count, 1));
 }
 
 int printed_point(const AnalysisState& s, int row) {

@@ -25,6 +25,12 @@ void build_elements(AnalysisState& s);
 // rows a capacity table prints.
 void compute_output_points(AnalysisState& s);
 
+// The element whose top is output point j, whose properties (limits and
+// resistance factors) the methods use at that point. When the pile tip lies
+// at the bottom of the last element there is no element below it; the last
+// element is used then, never an entry past `element_count`.
+int element_at_point(const AnalysisState& s, int j);
+
 // The output point printed on capacity-table row r (1-based): 1, 1+n, ...,
 // then the last point if the regular sequence missed it.
 int printed_point(const AnalysisState& s, int row);

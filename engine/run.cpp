@@ -10,6 +10,7 @@
 
 #include "errors.h"
 #include "list_reader.h"
+#include "passes.h"
 #include "profile.h"
 #include "report.h"
 #include "text_out.h"
@@ -128,15 +129,7 @@ RunResult run_files(AnalysisState& s, Console& console_streams) {
         if (compute_element_count(s) > kMaxElements) return stop_too_many_elements(report, console, s);
         adjust_boundaries_to_grid(s);
 
-        for (int pass = 1; pass <= 2; ++pass) {
-            s.run_pass = pass;
-            build_elements(s);
-            // Capacity framework: the common pre-step and its chain runs.
-            compute_output_points(s);
-            // Pass 1: plot-file header; user-specified method; FHWA, USACE, Revised Lambda.
-            // Pass 2: API RP-2A and the offshore methods, then the load-transfer
-            // hand-over, load distribution, load-settlement and extra t-z curves.
-        }
+        run_capacity_passes(s, report, plot);
     } catch (const EngineError& e) {
         return stop_on_error(report, console, describe(e));
     } catch (const std::bad_alloc&) {

@@ -21,6 +21,7 @@ inline constexpr int kMaxCptPoints = 1000;
 inline constexpr int kMaxAreaRows = 100;
 inline constexpr int kMaxExtraTzDepths = 90;  // one curve each in the 90-curve table
 inline constexpr int kMethodCount = 9;
+inline constexpr int kMaxNodes = 2 * kMaxElements;  // top (2k-1) and bottom (2k) of every element
 
 // Codes of the data file, `method_switch` and `transfer_method`.
 enum MethodCode : int {
@@ -28,29 +29,39 @@ enum MethodCode : int {
     kNgi = 6, kIcp = 7, kFugro = 8, kUwa = 9,
 };
 
+// Indexes of the capacity chain (`method_index`); never mixed with the codes above.
+enum MethodIndex : int {
+    kIndexFhwa = 1, kIndexUsace = 2, kIndexLambda = 3, kIndexApi = 4, kIndexNgi = 5,
+    kIndexIcp = 6, kIndexFugro = 7, kIndexUwa = 8, kIndexUser = 9,
+};
+
 enum UnitSystem : int { kEnglish = 1, kSI = 2 };
 
 inline constexpr double kZeroTolerance = 1.0e-10;
 inline constexpr double kDepthTolerance = 1.0e-6;
 inline constexpr double kNoLimit = 9999999.0;
+inline constexpr double kApiFrictionTableCode = 9999.0;  // psf / kPa, as the data file gives it
 
 using ProfileTable = FixedTable<double, kMaxProfilePoints>;
 using ElementTable = FixedTable<double, kMaxElements>;
 using PointTable = FixedTable<double, kMaxOutputPoints>;
+using NodeTable = FixedTable<double, kMaxNodes>;
+using PlugFlags = FixedTable<int, kMaxOutputPoints>;
 
-// Capacity of one method at every output point (forces in kips / kN).
+// Capacity of one method at every output point, as its capacity table and
+// plot-file block show it (forces in kips / kN, stresses in ksf / kPa).
 struct MethodResults {
-    PointTable skin_friction;   // cumulative side resistance
-    PointTable end_bearing;     // tip resistance (compression)
-    PointTable self_weight;     // pile weight (tension)
-    PointTable ultimate;        // total capacity
-    FixedTable<int, kMaxOutputPoints> plug_flag;  // 2: tip governed by the soil plug
-    // What the method keeps for the load-transfer stage: its cumulative side
-    // resistance for load transfer and its tip resistance as the method left
-    // it (the hand-over divides by the end-bearing factor where needed).
+    PointTable skin_friction;   // cumulative side resistance, LRFD-factored
+    PointTable tip;             // end bearing (compression) or self weight (tension), times the end factor
+    PointTable ultimate;        // skin_friction + tip
+    PointTable unit_side;       // unit skin friction at the point (plot file)
+    PlugFlags plug_flag;        // 2: the friction of the soil plug governs the tip
+    // Inputs of the load-transfer stage should this method be chosen for it:
+    // the method's cumulative side resistance for load transfer and the
+    // run-control copy of its tip resistance (as in `tip`).
     PointTable side_for_transfer;
     PointTable tip_for_transfer;
-    bool computed = false;
+    bool computed = false;      // false: not computed in this run (its table is not printed)
 };
 
 struct AnalysisState {
@@ -118,6 +129,9 @@ struct AnalysisState {
     ProfileTable prof_blow_count, prof_pi, prof_qc, prof_user_friction, prof_user_bearing;
     ProfileTable prof_side_factor, prof_end_factor, prof_adhesion_method;
     FixedTable<int, kMaxProfilePoints> prof_friction_unlimited, prof_bearing_unlimited;
+    // 1 when the data file gives the maximum unit side friction as 9999 (psf
+    // or kPa): the code that asks for the API sand table's limit.
+    FixedTable<int, kMaxProfilePoints> prof_friction_table_code;
 
     double water_table_depth = 99999.0;  // ft / m; first point with a submerged unit weight
     double required_soil_depth = 0;      // embedded length plus two diameters
@@ -133,6 +147,8 @@ struct AnalysisState {
     ElementTable seg_max_friction, seg_max_bearing, seg_su, seg_su_remolded, seg_blow_count;
     ElementTable seg_pi, seg_qc, seg_user_friction, seg_user_bearing;
     ElementTable seg_side_factor, seg_end_factor, seg_adhesion_method;
+    FixedTable<int, kMaxElements> seg_friction_table_code;  // of the layer the element lies in
+    ElementTable seg_length;                                 // ft / m, set by the capacity chain
 
     // Output points: pile penetrations (j - 1) * increment.
     int output_point_count = 0;
@@ -148,6 +164,29 @@ struct AnalysisState {
     int run_pass = 0;
     int method_index = 0;
     FixedTable<MethodResults, kMethodCount> results;  // by method code
+
+    // Common pre-step: effective vertical stress at the top and bottom of
+    // every element (ksf / kPa) and the last friction angle the blow-count
+    // chart gave in this run (degrees).
+    ElementTable sigma_top, sigma_bottom;
+    double last_chart_phi = 0;
+
+    // Capacity chain, node arrays (node 2k-1 top, 2k bottom of element k):
+    // unit end bearing (ksf / kPa), then resistances (kips / kN).
+    NodeTable unit_end_bearing_node, annulus_tip_node, unplugged_tip_node, plugged_tip_node;
+    FixedTable<double, kMaxNodes + 1, 0> plug_friction_node;  // entry 0: the ground surface
+    // Capacity chain, point arrays (kips / kN).
+    PointTable unplugged_tip_point, plug_friction_point, plug_tip_point, averaged_plugged_tip;
+    PointTable tip_resistance;                  // of the latest chain run
+    FixedTable<PlugFlags, kMethodCount> plug_flag;  // by method_index
+    PointTable tip_fhwa, tip_usace, tip_user;   // the chain's own copies for methods 1, 2 and 9
+
+    // API RP-2A: unit friction outside and inside the pile per element
+    // (ksf / kPa), and the point arrays of its skin friction.
+    ElementTable api_side_top, api_side_bottom, api_inside_top, api_inside_bottom;
+    PointTable api_unit_side_raw, api_side_limit, api_unit_side;        // ksf / kPa
+    PointTable api_side_increment, api_side_increment_limit;           // kips / kN
+    PointTable api_cum_side, api_cum_side_for_transfer;                 // kips / kN
 };
 
 }  // namespace tarne

@@ -17,6 +17,7 @@ void TextOut::close() {
 
 void TextOut::line(std::string_view text) {
     if (file_) {
+        // An empty line's view may hold no data pointer at all, which fwrite must not get.
         if (!text.empty()) std::fwrite(text.data(), 1, text.size(), file_);
         std::fputs("\r\n", file_);
     } else if (console_) {

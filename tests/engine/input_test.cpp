@@ -124,5 +124,18 @@ TEST(ReadInput, SiValuesStayAsRead) {
     EXPECT_DOUBLE_EQ(s->water_table_depth, 20.0);  // 9.5 kN/m3 is below 12: submerged
 }
 
+TEST(Input, PileWithoutDiameterIsRefused) {
+    auto s = std::make_unique<AnalysisState>();
+    ListReader data("zero.tq7d",
+                    "Zero\r\nDesigner\r\nJob\r\n1 1 2 1 \r\n0 0 0 0 29000000 8 0 \r\n0 0 \r\n0 1 1 0 4 1 0 \r\n");
+    try {
+        read_input(*s, data);
+        ADD_FAILURE() << "a zero diameter was accepted";
+    } catch (const EngineError& e) {
+        EXPECT_NE(std::string(e.what()).find("outside diameter"), std::string::npos) << e.what();
+        EXPECT_EQ(e.line(), 5);
+    }
+}
+
 }  // namespace
 }  // namespace tarne

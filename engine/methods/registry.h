@@ -1,0 +1,34 @@
+// The capacity methods of the engine, one entry per method: its codes, the
+// pass it runs in, its computation and the rules it gives the capacity
+// chain. A method that this build does not compute yet has no `compute`;
+// it still has its chain rules, as the chain runs for it at the start of
+// every pass.
+#pragma once
+
+#include "framework.h"
+#include "state.h"
+
+namespace tarne {
+
+struct CapacityMethod {
+    int code = 0;         // `method_switch` / `transfer_method` code, 1..9
+    int pass = 0;         // 1 or 2
+    bool offshore = false;  // computed only when `offshore_enabled` is 1
+    MethodRules rules;    // what the chain reads; rules.method_index is the chain's number
+    // Fills the method's own arrays before its chain run; null when not built.
+    void (*compute)(AnalysisState& s) = nullptr;
+    // Copies the skin friction, unit skin friction and skin friction for load
+    // transfer of every output point into the method's results.
+    void (*collect_side)(const AnalysisState& s, MethodResults& r) = nullptr;
+};
+
+// The method with data-file code `code` (1..9).
+const CapacityMethod& capacity_method(int code);
+
+// Codes in the order the passes run the methods, which is also the order of
+// the capacity tables and of the plot file's capacity blocks.
+inline constexpr int kMethodRunOrder[kMethodCount] = {
+    kUserSpecified, kFhwa, kUsace, kLambda, kApi, kNgi, kIcp, kFugro, kUwa,
+};
+
+}  // namespace tarne
