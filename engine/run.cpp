@@ -12,7 +12,9 @@
 #include "list_reader.h"
 #include "profile.h"
 #include "report.h"
+#include "settlement.h"
 #include "text_out.h"
+#include "transfer_handover.h"
 
 namespace tarne {
 namespace {
@@ -136,6 +138,14 @@ RunResult run_files(AnalysisState& s, Console& console_streams) {
             // Pass 1: plot-file header; user-specified method; FHWA, USACE, Revised Lambda.
             // Pass 2: API RP-2A and the offshore methods, then the load-transfer
             // hand-over, load distribution, load-settlement and extra t-z curves.
+
+            // --- Load transfer (pass 2, after the methods) ---
+            if (pass == 2) {
+                hand_over_transfer_results(s);
+                load_settlement_analysis(s, report, plot);
+                if (s.extra_tz_count > 0) extra_tz_section(s, report, plot);
+            }
+            // --- end of load transfer ---
         }
     } catch (const EngineError& e) {
         return stop_on_error(report, console, describe(e));
