@@ -37,10 +37,6 @@ void run_capacity_passes(AnalysisState& s, TextOut& report, TextOut& plot) {
         if (pass == 1) write_plot_header(plot, s);
         run_pass_methods(s, report, plot);
     }
-    write_capacity_notes(report, s);
-    // Next, at the end of pass 2: the load-transfer hand-over (the chosen
-    // method's `side_for_transfer` and `tip_for_transfer`), load distribution,
-    // load-settlement and the extra t-z curves.
 }
 
 void prepare_capacity_pass(AnalysisState& s) {

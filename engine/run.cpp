@@ -13,7 +13,9 @@
 #include "passes.h"
 #include "profile.h"
 #include "report.h"
+#include "settlement.h"
 #include "text_out.h"
+#include "transfer_handover.h"
 
 namespace tarne {
 namespace {
@@ -130,6 +132,11 @@ RunResult run_files(AnalysisState& s, Console& console_streams) {
         adjust_boundaries_to_grid(s);
 
         run_capacity_passes(s, report, plot);
+
+        // End of pass 2: the chosen method's results go to the load-transfer stage.
+        hand_over_transfer_results(s);
+        load_settlement_analysis(s, report, plot);
+        if (s.extra_tz_count > 0) extra_tz_section(s, report, plot);
     } catch (const EngineError& e) {
         return stop_on_error(report, console, describe(e));
     } catch (const std::bad_alloc&) {

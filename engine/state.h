@@ -22,6 +22,12 @@ inline constexpr int kMaxAreaRows = 100;
 inline constexpr int kMaxExtraTzDepths = 90;  // one curve each in the 90-curve table
 inline constexpr int kMethodCount = 9;
 inline constexpr int kMaxNodes = 2 * kMaxElements;  // top (2k-1) and bottom (2k) of every element
+inline constexpr int kMaxCurves = 90;          // t-z curves in the curve table
+inline constexpr int kMaxCurvePoints = 90;     // points per t-z curve
+inline constexpr int kCurvePointCount = 10;    // points of every curve the engine builds
+inline constexpr int kSettlePointCount = 9;    // assumed tip movements of the load-settlement curve
+inline constexpr int kMaxStiffnessRows = kMaxAreaRows;  // one per area-table row
+inline constexpr int kMaxSegments = kMaxOutputPoints;   // one per printed capacity-table row
 
 // Codes of the data file, `method_switch` and `transfer_method`.
 enum MethodCode : int {
@@ -47,6 +53,9 @@ using ElementTable = FixedTable<double, kMaxElements>;
 using PointTable = FixedTable<double, kMaxOutputPoints>;
 using NodeTable = FixedTable<double, kMaxNodes>;
 using PlugFlags = FixedTable<int, kMaxOutputPoints>;
+using CurveTable = FixedTable<FixedTable<double, kMaxCurvePoints>, kMaxCurves>;  // [curve][point]
+using SettleTable = FixedTable<double, kSettlePointCount>;
+using DistributionTable = FixedTable<FixedTable<double, kMaxSegments>, kSettlePointCount>;  // [movement][segment]
 
 // Capacity of one method at every output point, as its capacity table and
 // plot-file block show it (forces in kips / kN, stresses in ksf / kPa).
@@ -159,6 +168,37 @@ struct AnalysisState {
     // The transfer method's results handed to the load-transfer stage (kips / kN).
     PointTable transfer_side;  // cumulative side resistance down to each output point
     PointTable transfer_tip;   // unfactored tip resistance with the tip at each output point
+
+    // Load transfer. English runs work in inches and pounds here (depths and
+    // movements in, unit transfer psi, loads lb); SI runs in m, kPa and kN.
+    // t-z curves: depth from the pile head, kind 1 sand / 2 clay, friction
+    // angle (degrees) and peak unit transfer, then the (z, t) points.
+    int curve_count = 0;
+    FixedTable<double, kMaxCurves> curve_depth, curve_friction_angle, curve_max_transfer;
+    FixedTable<int, kMaxCurves> curve_kind, curve_points;
+    CurveTable curve_z, curve_t;
+    // The tip (Q-w) curve: movement and tip load; the soil kind at the tip and
+    // the tip capacity the curve is scaled to.
+    int qw_points = 0;
+    FixedTable<double, kCurvePointCount> qw_w, qw_q;
+    int tip_soil_kind = 0;
+    double tip_capacity = 0;
+    // Axial stiffness E*A (lb / kN) against the distance from the pile head.
+    int stiff_count = 0;
+    FixedTable<double, kMaxStiffnessRows> stiff_depth, stiff_ea;
+    // Load-settlement: the pile in `segment_count` segments, solved for each
+    // assumed tip movement; per segment from the tip up, the load and the
+    // movement at its top (entry 1 is the tip).
+    int segment_count = 0;
+    double pile_length = 0;
+    double segment_length = 0;
+    int settle_point_count = 0;
+    SettleTable tip_movement, tip_load, head_load, head_movement;
+    FixedTable<int, kSettlePointCount> unconverged_segments;  // segments stopped by the iteration cap
+    FixedTable<double, kMaxSegments + 1> node_load, node_movement;
+    // Load distribution per tip movement, one row per segment from the tip
+    // up: midpoint depth from the head, average axial load, midpoint movement.
+    DistributionTable dist_depth, dist_load, dist_movement;
 
     // Run control.
     int run_pass = 0;
