@@ -1,23 +1,25 @@
 // tarne: runs analyses from the command line with the same engine the
 // desktop program loads.
-#include <cstdio>
+#include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <vector>
 
-#include "capacity_table.h"
-#include "fixed_format.h"
-#include "methods/registry.h"
 #include "run.h"
 #include "state.h"
+#include "summary.h"
 
 namespace {
 
 const char* const kUsage =
-    "Usage: tarne run PROJECT.tq7d\n"
+    "Usage: tarne run [--summary csv|json] PROJECT.tq7d\n"
+    "       tarne run [-j N] PROJECT.tq7d PROJECT.tq7d ...\n"
     "       tarne --help\n"
     "\n"
     "Analyses the axial capacity and short-term settlement of a driven pile.\n"
@@ -27,60 +29,124 @@ const char* const kUsage =
     "                     PROJECT.tq7p are written beside the data file. Prints the\n"
     "                     report's path and, for every selected method, the\n"
     "                     ultimate capacity at the pile tip; exits 1 when the\n"
-    "                     analysis stops (the report says why) or a file is missing.\n";
+    "                     analysis stops (the report says why) or a file is missing.\n"
+    "  --summary csv|json also prints capacity versus depth of every computed\n"
+    "                     method (every output point) as CSV or JSON.\n"
+    "  run A.tq7d B.tq7d  runs many projects, up to N at once (-j N; default: the\n"
+    "                     number of cores), each on its own; prints one line per\n"
+    "                     project (ok with the load-transfer method's ultimate\n"
+    "                     capacity at the pile tip, or stopped with the reason) and\n"
+    "                     exits 1 if any run stopped.\n";
 
-// The capacity at the pile tip of every selected method the run computed,
-// with the digits of its capacity table.
-void print_capacity_summary(std::ostream& out, const tarne::AnalysisState& s) {
-    const int tip = s.output_point_count;
-    if (tip < 1) return;
-    const bool english = s.unit_system == tarne::kEnglish;
-    const char* force = english ? "kips" : "kN";
-    const char* length = english ? "ft" : "m";
-    const char* tip_column = s.loading_type == 1 ? "self weight" : "end bearing";
-    bool heading = false;
-    for (const int code : tarne::kMethodRunOrder) {
-        const tarne::MethodResults& r = s.results[code];
-        if (s.method_switch[code] != 1 || !r.computed) continue;
-        if (!heading) {
-            out << "Ultimate capacity at the pile tip (penetration " << tarne::trim(tarne::format_f(s.point_depth[tip], 12, 2))
-                << " " << length << "):\n";
-            heading = true;
-        }
-        const auto value = [&](double v) { return tarne::trim(tarne::format_f(v, 12, 1)) + " " + force; };
-        out << "  " << tarne::capacity_table_title(code) << ": " << value(r.ultimate[tip]) << " (skin friction "
-            << value(r.skin_friction[tip]) << ", " << tip_column << " " << value(r.tip[tip]) << ")\n";
-    }
-    if (!heading) out << "No capacity method was selected.\n";
-}
+struct Analysis {
+    tarne::RunResult result;
+    std::unique_ptr<tarne::AnalysisState> state;
+    std::string report_path;
+};
 
-int run_command(const std::string& data_arg) {
+// One analysis on its own state. The engine's console output (banner,
+// progress) is not shown: the report holds everything.
+Analysis analyse(const std::string& data_arg) {
     namespace fs = std::filesystem;
+    Analysis a;
+    a.state = std::make_unique<tarne::AnalysisState>();
     std::error_code ec;
     const fs::path data = fs::absolute(data_arg, ec);
     if (ec || !fs::is_regular_file(data, ec)) {
-        std::cerr << "tarne: cannot open the data file \"" << data_arg << "\"\n";
-        return 1;
+        a.result = {1, "cannot open the data file \"" + data_arg + "\""};
+        return a;
     }
     const tarne::RunFiles files = tarne::files_beside(data.string());
+    a.report_path = files.report_path;
     if (!fs::is_regular_file(files.cpt_path, ec)) {
-        std::cerr << "tarne: cannot open the CPT file \"" << files.cpt_path << "\"\n";
-        return 1;
+        a.result = {1, "cannot open the CPT file \"" + files.cpt_path + "\""};
+        a.report_path.clear();
+        return a;
     }
-
-    auto state = std::make_unique<tarne::AnalysisState>();
-    std::ostringstream engine_console;  // banner and progress lines; not needed here
+    std::ostringstream engine_console;
     std::istringstream no_answers;
     tarne::Console console{&engine_console, &no_answers};
-    const tarne::RunResult result = tarne::run_analysis(*state, files, console);
-    if (result.status != 0) {
-        std::cerr << "tarne: " << result.message << " (report: " << files.report_path << ")\n";
+    a.result = tarne::run_analysis(*a.state, files, console);
+    return a;
+}
+
+int run_one(const std::string& project, const std::string& summary) {
+    const Analysis a = analyse(project);
+    if (a.result.status != 0) {
+        std::cerr << "tarne: " << a.result.message;
+        if (!a.report_path.empty()) std::cerr << " (report: " << a.report_path << ")";
+        std::cerr << "\n";
         return 1;
     }
-    std::cout << "Report: " << files.report_path << "\n";
-    std::cout << "Plot data: " << files.plot_path << "\n";
-    print_capacity_summary(std::cout, *state);
+    if (summary == "csv") {
+        tarne::cli::print_csv(std::cout, *a.state);
+        return 0;
+    }
+    if (summary == "json") {
+        tarne::cli::print_json(std::cout, *a.state);
+        return 0;
+    }
+    std::cout << "Report: " << a.report_path << "\n";
+    std::cout << "Plot data: " << tarne::files_beside(a.state->input_path).plot_path << "\n";
+    tarne::cli::print_capacity_summary(std::cout, *a.state);
     return 0;
+}
+
+// Runs every project on worker threads, each analysis on its own state and
+// files; prints the lines in the order the projects were given.
+int run_many(const std::vector<std::string>& projects, unsigned jobs) {
+    std::vector<std::string> lines(projects.size());
+    std::vector<char> stopped(projects.size(), 0);
+    std::atomic<std::size_t> next{0};
+    const auto worker = [&] {
+        for (std::size_t i; (i = next++) < projects.size();) {
+            const Analysis a = analyse(projects[i]);
+            std::ostringstream line;
+            tarne::cli::print_batch_line(line, projects[i], a.result, *a.state);
+            lines[i] = line.str();
+            stopped[i] = a.result.status != 0;
+        }
+    };
+    jobs = std::clamp<unsigned>(jobs, 1, static_cast<unsigned>(projects.size()));
+    std::vector<std::thread> threads;
+    for (unsigned t = 1; t < jobs; ++t) threads.emplace_back(worker);
+    worker();
+    for (auto& t : threads) t.join();
+    for (const auto& l : lines) std::cout << l;
+    return std::any_of(stopped.begin(), stopped.end(), [](char c) { return c != 0; }) ? 1 : 0;
+}
+
+int usage_error(const std::string& what) {
+    std::cerr << "tarne: " << what << "\n\n" << kUsage;
+    return 2;
+}
+
+int run_command(int argc, char** argv) {
+    std::string summary;
+    unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<std::string> projects;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--summary") {
+            if (i + 1 >= argc) return usage_error("--summary needs csv or json");
+            summary = argv[++i];
+            if (summary != "csv" && summary != "json") return usage_error("--summary needs csv or json");
+        } else if (arg == "-j") {
+            if (i + 1 >= argc) return usage_error("-j needs a number");
+            const std::string n = argv[++i];
+            if (n.empty() || n.size() > 4 || n.find_first_not_of("0123456789") != std::string::npos || std::stoi(n) < 1)
+                return usage_error("-j needs a number from 1 to 9999");
+            jobs = static_cast<unsigned>(std::stoi(n));
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return usage_error("unknown option " + arg);
+        } else {
+            projects.push_back(arg);
+        }
+    }
+    if (projects.empty()) return usage_error("no project given");
+    if (projects.size() == 1) return run_one(projects.front(), summary);
+    if (!summary.empty()) return usage_error("--summary takes one project");
+    return run_many(projects, jobs);
 }
 
 }  // namespace
@@ -90,7 +156,7 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return 0;
     }
-    if (argc == 3 && std::strcmp(argv[1], "run") == 0) return run_command(argv[2]);
+    if (argc >= 2 && std::strcmp(argv[1], "run") == 0) return run_command(argc, argv);
     std::cerr << kUsage;
     return 2;
 }
