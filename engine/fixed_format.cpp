@@ -10,14 +10,17 @@ namespace {
 
 // Writes `field` right-aligned in `width` characters, or asterisks when it
 // does not fit. Returns the number of characters written (always `width`).
+std::size_t asterisks(char* out, int width) {
+    const auto w = static_cast<std::size_t>(std::max(width, 0));
+    std::memset(out, '*', w);
+    return w;
+}
+
 std::size_t right_align(char* out, const char* field, std::size_t n, int width) {
     const auto w = static_cast<std::size_t>(std::max(width, 0));
-    if (n > w) {
-        std::memset(out, '*', w);
-    } else {
-        std::memset(out, ' ', w - n);
-        std::memcpy(out + (w - n), field, n);
-    }
+    if (n > w) return asterisks(out, width);
+    std::memset(out, ' ', w - n);
+    std::memcpy(out + (w - n), field, n);
     return w;
 }
 
@@ -34,9 +37,9 @@ std::size_t drop_leading_zero(char* s, std::size_t n) {
 
 std::size_t write_f(char* out, double value, int width, int decimals) {
     char s[400];
-    if (!std::isfinite(value)) return right_align(out, "", static_cast<std::size_t>(width) + 1, width);
+    if (!std::isfinite(value)) return asterisks(out, width);
     int n = std::snprintf(s, sizeof s, "%.*f", decimals, value);
-    if (n < 0 || n >= static_cast<int>(sizeof s)) return right_align(out, "", static_cast<std::size_t>(width) + 1, width);
+    if (n < 0 || n >= static_cast<int>(sizeof s)) return asterisks(out, width);
     auto len = static_cast<std::size_t>(n);
     // A negative value that rounds to zero is written without its sign.
     if (s[0] == '-' && std::strspn(s + 1, "0.") == len - 1) {
@@ -49,7 +52,7 @@ std::size_t write_f(char* out, double value, int width, int decimals) {
 
 std::size_t write_e(char* out, double value, int width, int decimals) {
     if (!std::isfinite(value) || decimals < 1)
-        return right_align(out, "", static_cast<std::size_t>(width) + 1, width);
+        return asterisks(out, width);
     // d significant digits; the 0.ddd mantissa moves the exponent up by one.
     char digits[64];
     int exponent = 0;
@@ -76,7 +79,7 @@ std::size_t write_e(char* out, double value, int width, int decimals) {
     else if (ax <= 999)
         n = std::snprintf(s, sizeof s, "%s0.%s%c%03d", negative ? "-" : "", digits, exponent < 0 ? '-' : '+', ax);
     else
-        return right_align(out, "", static_cast<std::size_t>(width) + 1, width);
+        return asterisks(out, width);
     auto len = static_cast<std::size_t>(n);
     if (len > static_cast<std::size_t>(width)) len = drop_leading_zero(s, len);
     return right_align(out, s, len, width);
