@@ -1,6 +1,7 @@
 #include "fixed_format.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -37,10 +38,10 @@ std::size_t drop_leading_zero(char* s, std::size_t n) {
 
 std::size_t write_f(char* out, double value, int width, int decimals) {
     char s[400];
-    if (!std::isfinite(value)) return asterisks(out, width);
-    int n = std::snprintf(s, sizeof s, "%.*f", decimals, value);
-    if (n < 0 || n >= static_cast<int>(sizeof s)) return asterisks(out, width);
-    auto len = static_cast<std::size_t>(n);
+    if (!std::isfinite(value) || decimals < 0 || decimals > 30) return asterisks(out, width);
+    const auto [end, ec] = std::to_chars(s, s + sizeof s, value, std::chars_format::fixed, decimals);
+    if (ec != std::errc()) return asterisks(out, width);
+    auto len = static_cast<std::size_t>(end - s);
     // A negative value that rounds to zero is written without its sign.
     if (s[0] == '-' && std::strspn(s + 1, "0.") == len - 1) {
         std::memmove(s, s + 1, len);
@@ -51,8 +52,7 @@ std::size_t write_f(char* out, double value, int width, int decimals) {
 }
 
 std::size_t write_e(char* out, double value, int width, int decimals) {
-    if (!std::isfinite(value) || decimals < 1)
-        return asterisks(out, width);
+    if (!std::isfinite(value) || decimals < 1 || decimals > 30) return asterisks(out, width);
     // d significant digits; the 0.ddd mantissa moves the exponent up by one.
     char digits[64];
     int exponent = 0;
@@ -62,7 +62,9 @@ std::size_t write_e(char* out, double value, int width, int decimals) {
         digits[decimals] = '\0';
     } else {
         char s[64];
-        std::snprintf(s, sizeof s, "%.*e", decimals - 1, value);
+        const auto [end, ec] = std::to_chars(s, s + sizeof s - 1, value, std::chars_format::scientific, decimals - 1);
+        if (ec != std::errc()) return asterisks(out, width);
+        *end = '\0';
         const char* p = s;
         if (*p == '-') { negative = true; ++p; }
         int k = 0;
@@ -71,16 +73,20 @@ std::size_t write_e(char* out, double value, int width, int decimals) {
         digits[k] = '\0';
         exponent = std::atoi(p + 1) + 1;
     }
-    char s[96];
     const int ax = std::abs(exponent);
-    int n;
-    if (ax <= 99)
-        n = std::snprintf(s, sizeof s, "%s0.%sE%c%02d", negative ? "-" : "", digits, exponent < 0 ? '-' : '+', ax);
-    else if (ax <= 999)
-        n = std::snprintf(s, sizeof s, "%s0.%s%c%03d", negative ? "-" : "", digits, exponent < 0 ? '-' : '+', ax);
-    else
-        return asterisks(out, width);
-    auto len = static_cast<std::size_t>(n);
+    if (ax > 999) return asterisks(out, width);
+    char s[96];
+    std::size_t n = 0;
+    if (negative) s[n++] = '-';
+    s[n++] = '0';
+    s[n++] = '.';
+    for (const char* d = digits; *d; ++d) s[n++] = *d;
+    if (ax <= 99) s[n++] = 'E';  // a three-digit exponent takes the letter's place
+    s[n++] = exponent < 0 ? '-' : '+';
+    if (ax > 99) s[n++] = static_cast<char>('0' + ax / 100);
+    s[n++] = static_cast<char>('0' + ax / 10 % 10);
+    s[n++] = static_cast<char>('0' + ax % 10);
+    std::size_t len = n;
     if (len > static_cast<std::size_t>(width)) len = drop_leading_zero(s, len);
     return right_align(out, s, len, width);
 }

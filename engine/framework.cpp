@@ -27,15 +27,27 @@ struct ElementSpot {
     double length;
 };
 
-ElementSpot locate_element(const AnalysisState& s, double z) {
-    double top = 0.0;
-    for (int m = 1; m <= s.element_count; ++m) {
-        const double length = s.seg_bottom[m] - s.seg_top[m];
-        if (z - (top + length) <= kDepthTolerance || m == s.element_count) return {m, z - top, length};
-        top += length;
+// Finds the elements holding increasing depths in one walk down the
+// elements, accumulating their lengths as a walk from the surface would.
+class ElementWalk {
+public:
+    explicit ElementWalk(const AnalysisState& s) : s_(s) {}
+
+    // z must not decrease from one call to the next.
+    ElementSpot at(double z) {
+        while (m_ < s_.element_count && z - (top_ + length(m_)) > kDepthTolerance) {
+            top_ += length(m_);
+            ++m_;
+        }
+        return {m_, z - top_, length(m_)};
     }
-    return {1, z, s.length_increment};  // no elements: nothing to locate in
-}
+
+private:
+    double length(int m) const { return s_.seg_bottom[m] - s_.seg_top[m]; }
+    const AnalysisState& s_;
+    int m_ = 1;
+    double top_ = 0.0;
+};
 
 // Linear interpolation of a node array within the element at `spot`.
 template <typename Nodes>
@@ -55,31 +67,47 @@ struct TipIntegrals {
     double maximum = 0.0;
 };
 
-TipIntegrals tip_integrals_to(const AnalysisState& s, double z, double area) {
-    TipIntegrals sum;
-    double top = 0.0;
-    for (int k = 1; k <= s.element_count; ++k) {
-        const double length = s.seg_length[k];
-        const double q_top = s.plugged_tip_node[2 * k - 1];
-        const double q_bottom = s.plugged_tip_node[2 * k];
-        if (z - (top + length) <= kDepthTolerance) {
-            const double part = z - top;
+// Evaluates the integrals at increasing depths in one walk down the
+// elements: the whole elements above the depth are added once, in the same
+// order as a walk from the surface would add them, so each value is exactly
+// the sum from the surface.
+class TipIntegralWalk {
+public:
+    TipIntegralWalk(const AnalysisState& s, double area) : s_(s), area_(area) {}
+
+    // z must not decrease from one call to the next.
+    TipIntegrals to(double z) {
+        while (k_ <= s_.element_count && z - (top_ + s_.seg_length[k_]) > kDepthTolerance) {
+            const double length = s_.seg_length[k_];
+            whole_.plugged += 0.5 * (s_.plugged_tip_node[2 * k_ - 1] + s_.plugged_tip_node[2 * k_]) * length;
+            whole_.maximum += area_ * s_.seg_max_bearing[k_] * length;
+            top_ += length;
+            ++k_;
+        }
+        TipIntegrals sum = whole_;
+        if (k_ <= s_.element_count) {
+            const double length = s_.seg_length[k_];
+            const double q_top = s_.plugged_tip_node[2 * k_ - 1];
+            const double q_bottom = s_.plugged_tip_node[2 * k_];
+            const double part = z - top_;
             const double q_at_z = q_top + (q_bottom - q_top) * part / length;
             sum.plugged += 0.5 * (q_top + q_at_z) * part;
-            sum.maximum += area * s.seg_max_bearing[k] * part;
-            return sum;
+            sum.maximum += area_ * s_.seg_max_bearing[k_] * part;
+        } else if (s_.element_count >= 1) {
+            const double beyond = z - top_;
+            sum.plugged += s_.plugged_tip_node[2 * s_.element_count] * beyond;
+            sum.maximum += area_ * s_.seg_max_bearing[s_.element_count] * beyond;
         }
-        sum.plugged += 0.5 * (q_top + q_bottom) * length;
-        sum.maximum += area * s.seg_max_bearing[k] * length;
-        top += length;
+        return sum;
     }
-    if (s.element_count >= 1) {
-        const double beyond = z - top;
-        sum.plugged += s.plugged_tip_node[2 * s.element_count] * beyond;
-        sum.maximum += area * s.seg_max_bearing[s.element_count] * beyond;
-    }
-    return sum;
-}
+
+private:
+    const AnalysisState& s_;
+    double area_;
+    int k_ = 1;
+    double top_ = 0.0;
+    TipIntegrals whole_;
+};
 
 // Cone resistance (ksf / kPa) under the wall of element e: the layer's qc,
 // else the CPT profile at the element's top, else 2.8 pa N.
@@ -288,17 +316,19 @@ void compute_unplugged_tip(AnalysisState& s) {
 
 void resample_to_points(AnalysisState& s) {
     if (s.element_count < 1) return;
+    ElementWalk tip_walk(s);
+    ElementWalk end_walk(s);
     for (int j = 1; j <= s.output_point_count; ++j) {
         const double z = (j - 1) * s.length_increment;
         if (j == 1) {
             s.unplugged_tip_point[1] = s.unplugged_tip_node[1];
             s.plug_friction_point[1] = 0.0;
         } else {
-            s.unplugged_tip_point[j] = node_value_at(s.unplugged_tip_node, locate_element(s, z));
+            s.unplugged_tip_point[j] = node_value_at(s.unplugged_tip_node, tip_walk.at(z));
             // Plug friction above the enhanced end section, which the tip does not feel.
             const double above_end = z - s.enhanced_end_length;
             s.plug_friction_point[j] =
-                above_end <= kDepthTolerance ? 0.0 : node_value_at(s.plug_friction_node, locate_element(s, above_end));
+                above_end <= kDepthTolerance ? 0.0 : node_value_at(s.plug_friction_node, end_walk.at(above_end));
         }
         s.plug_tip_point[j] = s.unplugged_tip_point[j] - s.plug_friction_point[j];
     }
@@ -326,10 +356,12 @@ void compute_tip_and_weight(AnalysisState& s, const MethodRules& rules) {
     // is still divided by 3 OD.
     const double half_width = 1.5 * od;
     const double width = 3.0 * od;
+    TipIntegralWalk below_walk(s, area);
+    TipIntegralWalk above_walk(s, area);
     for (int j = 1; j <= s.output_point_count; ++j) {
         const double z = (j - 1) * s.length_increment;
-        const TipIntegrals below = tip_integrals_to(s, z + half_width, area);
-        const TipIntegrals above = z - half_width < 0.0001 ? TipIntegrals{} : tip_integrals_to(s, z - half_width, area);
+        const TipIntegrals below = below_walk.to(z + half_width);
+        const TipIntegrals above = z - half_width < 0.0001 ? TipIntegrals{} : above_walk.to(z - half_width);
         double average = (below.plugged - above.plugged) / width;
         const double maximum = (below.maximum - above.maximum) / width;
         if (average - maximum > 0.000001) average = maximum;
