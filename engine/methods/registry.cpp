@@ -2,6 +2,7 @@
 
 #include "errors.h"
 #include "methods/api.h"
+#include "methods/usace.h"
 
 namespace tarne {
 namespace {
@@ -23,9 +24,7 @@ const CapacityMethod* build_methods() {
     fhwa = {kFhwa, 1, false, rules_with_index(kIndexFhwa)};
     fhwa.rules.tip_copy = &AnalysisState::tip_fhwa;
 
-    CapacityMethod& usace = methods[kUsace];
-    usace = {kUsace, 1, false, rules_with_index(kIndexUsace)};
-    usace.rules.tip_copy = &AnalysisState::tip_usace;
+    methods[kUsace] = {kUsace, 1, false, usace_rules(), compute_usace_method, collect_usace_side};
 
     // Revised Lambda bears on the API rule and the framework's plug friction.
     CapacityMethod& lambda = methods[kLambda];
