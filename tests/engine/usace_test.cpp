@@ -11,6 +11,7 @@
 #include "passes.h"
 #include "project_fixture.h"
 #include "report.h"
+#include "test_support.h"
 #include "transfer_handover.h"
 
 namespace tarne {
@@ -315,6 +316,25 @@ TEST(Usace, EchoOfTheCriticalDepthOption) {
                   std::string::npos)
             << c.record;
     }
+}
+
+// The example selecting FHWA, USACE, Revised Lambda and API RP-2A prints the
+// tables of the computed methods in the fixed order of the passes.
+TEST(Usace, FourMethodExampleTablesInOrder) {
+    const std::string base = std::string(TARNE_EXAMPLES_DIR) + "/four_methods_english";
+    const auto run = test::run_project(test::read_lines(base + ".tq7d"), test::read_lines(base + ".cpt"));
+    ASSERT_EQ(run.result.status, 0) << run.result.message;
+    const char* const banners[] = {"*  FED. HWY. METHOD  *", "* ARMY CORPS METHOD  *", "*  LAMBDA 2 METHOD   *",
+                                   "*  API RP-2A (1994)  *"};
+    std::size_t previous = 0;
+    for (int code = kFhwa; code <= kApi; ++code) {
+        const auto at = run.report.find(banners[code - 1]);
+        EXPECT_EQ(at != std::string::npos, run.state->results[code].computed) << code;
+        if (at == std::string::npos) continue;
+        EXPECT_GT(at, previous) << code;
+        previous = at;
+    }
+    for (const int code : {kUsace, kLambda, kApi}) EXPECT_TRUE(run.state->results[code].computed) << code;
 }
 
 }  // namespace
