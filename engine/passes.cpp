@@ -10,6 +10,7 @@
 #include "methods/registry.h"
 #include "plot_file.h"
 #include "profile.h"
+#include "transfer_handover.h"
 
 namespace tarne {
 namespace {
@@ -54,7 +55,8 @@ void form_method_results(AnalysisState& s, int code) {
         r.tip[j] = tip;
         r.ultimate[j] = r.skin_friction[j] + tip;
         r.plug_flag[j] = flags[j];
-        r.tip_for_transfer[j] = tip;
+        // A method whose chain keeps its own tip copy hands that over, before the end-bearing factor.
+        r.tip_for_transfer[j] = method.rules.tip_copy && !tip_copy_is_factored(code) ? (s.*method.rules.tip_copy)[j] : tip;
         if (!std::isfinite(r.ultimate[j]) || !std::isfinite(r.unit_side[j]) || !std::isfinite(r.side_for_transfer[j]))
             throw_not_finite(s, code, j);
     }

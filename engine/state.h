@@ -227,6 +227,33 @@ struct AnalysisState {
     PointTable api_unit_side_raw, api_side_limit, api_unit_side;        // ksf / kPa
     PointTable api_side_increment, api_side_increment_limit;           // kips / kN
     PointTable api_cum_side, api_cum_side_for_transfer;                 // kips / kN
+
+    // USACE and Revised Lambda.
+    // USACE: effective vertical stress at the top and bottom of every element
+    // held at its value at the critical depth below it (ksf / kPa, rebuilt by
+    // every pre-step); the critical depth by density of the latest sand
+    // element (ft / m, 0 before the first one).
+    ElementTable sigma_crit_top, sigma_crit_bottom;
+    double critical_depth_density = 0;
+    // USACE: unit friction outside and inside the pile per element (ksf / kPa),
+    // and the point arrays of its skin friction.
+    ElementTable usace_side_top, usace_side_bottom, usace_inside_top, usace_inside_bottom;
+    PointTable usace_unit_side, usace_side_limit;                        // ksf / kPa
+    PointTable usace_side_increment, usace_side_increment_limit;         // kips / kN
+    PointTable usace_cum_side, usace_cum_side_for_transfer;               // kips / kN
+    // USACE end bearing in sand: the stress frozen below the critical depth
+    // in the current chain run, and the first stresses frozen below 15 and 20
+    // diameters, kept for the rest of the analysis (ksf / kPa).
+    double usace_frozen_stress = 0;
+    double usace_frozen_stress_15 = 0;
+    double usace_frozen_stress_20 = 0;
+    // Revised Lambda: strength of every element (ksf / kPa, 0 inside the
+    // zero-friction length), and per output point the means over the
+    // embedded depth, the limit and unit friction (ksf / kPa) and the
+    // cumulative skin friction (kips / kN).
+    ElementTable lambda_element_strength;
+    PointTable lambda_mean_stress, lambda_mean_strength, lambda_side_limit, lambda_unit_side;
+    PointTable lambda_cum_side, lambda_cum_side_for_transfer;
 };
 
 }  // namespace tarne

@@ -2,6 +2,8 @@
 
 #include "errors.h"
 #include "methods/api.h"
+#include "methods/lambda.h"
+#include "methods/usace.h"
 
 namespace tarne {
 namespace {
@@ -23,14 +25,10 @@ const CapacityMethod* build_methods() {
     fhwa = {kFhwa, 1, false, rules_with_index(kIndexFhwa)};
     fhwa.rules.tip_copy = &AnalysisState::tip_fhwa;
 
-    CapacityMethod& usace = methods[kUsace];
-    usace = {kUsace, 1, false, rules_with_index(kIndexUsace)};
-    usace.rules.tip_copy = &AnalysisState::tip_usace;
+    methods[kUsace] = {kUsace, 1, false, usace_rules(), compute_usace_method, collect_usace_side};
 
     // Revised Lambda bears on the API rule and the framework's plug friction.
-    CapacityMethod& lambda = methods[kLambda];
-    lambda = {kLambda, 1, false, rules_with_index(kIndexLambda)};
-    lambda.rules.sand_end_bearing = api_end_bearing_rule;
+    methods[kLambda] = {kLambda, 1, false, lambda_rules(), compute_lambda_method, collect_lambda_side};
 
     CapacityMethod& api = methods[kApi];
     api = {kApi, 2, false, api_rules(), compute_api_method, collect_api_side};
