@@ -436,6 +436,10 @@ void TTableForm::closeEvent(QCloseEvent* event) {
         return;
     }
     QDialog::closeEvent(event);
+    // Closing unlinks the window from its table at once; the window itself
+    // is freed afterwards.
+    OpenForms().remove(OpenForms().key(this, nullptr));
+    Model_->Detach();
 }
 
 void TTableForm::changeEvent(QEvent* event) {

@@ -21,6 +21,14 @@ TGridTableModel::~TGridTableModel() {
     if (Table_) Table_->DetachWindow();
 }
 
+void TGridTableModel::Detach() {
+    if (!Table_) return;
+    beginResetModel();
+    Table_->DetachWindow();
+    Table_ = nullptr;
+    endResetModel();
+}
+
 TColumn* TGridTableModel::ColumnAt(int column) const {
     if (!Table_ || column < 0) return nullptr;
     for (int i = 0; i < Table_->ColumnCount(); ++i) {

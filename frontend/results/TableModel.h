@@ -24,7 +24,10 @@ public:
     explicit TGridTableModel(TGridTable& table, QObject* parent = nullptr);
     ~TGridTableModel() override;
 
-    // The table, or none once it was freed.
+    // Lets go of the table (the window closes); the model is empty from now on.
+    void Detach();
+
+    // The table, or none once it was freed or let go.
     TGridTable* Table() const { return Table_; }
     // The table column shown in model column `column`.
     TColumn* ColumnAt(int column) const;
