@@ -351,10 +351,14 @@ void WriteFileReplacing(const std::string& path, const std::string& content) {
         throw EInOutError("Cannot write file \"" + path + "\": " + file.errorString().toStdString());
     };
     if (!file.open(QIODevice::WriteOnly)) fail();
-    if (file.write(content.data(), static_cast<qint64>(content.size())) != static_cast<qint64>(content.size()))
+    // Only a complete file replaces the old one. The write is flushed and
+    // checked here, before commit, because commit does not notice a failure
+    // of its own final flush (a full disk, a file size limit) and would put
+    // a truncated file in place. Leaving without commit removes the
+    // temporary file and keeps the old one.
+    if (file.write(content.data(), static_cast<qint64>(content.size())) != static_cast<qint64>(content.size()) ||
+        !file.flush())
         fail();
-    // Only a complete file replaces the old one; otherwise the temporary
-    // file is removed and the old one stays.
     if (!file.commit()) fail();
 }
 
