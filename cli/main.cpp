@@ -15,11 +15,24 @@
 #include "state.h"
 #include "summary.h"
 
+#ifdef TARNE_WITH_CONVERT
+#include "DataUnit.h"
+#include "InOutError.h"
+#endif
+
+#ifdef TARNE_WITH_CONVERT
+#include "DataUnit.h"
+#include "InOutError.h"
+#endif
+
 namespace {
 
 const char* const kUsage =
     "Usage: tarne run [--summary csv|json] PROJECT.tq7d\n"
     "       tarne run [-j N] PROJECT.tq7d PROJECT.tq7d ...\n"
+#ifdef TARNE_WITH_CONVERT
+    "       tarne convert IN OUT.tq7d\n"
+#endif
     "       tarne --help\n"
     "\n"
     "Analyses the axial capacity and short-term settlement of a driven pile.\n"
@@ -36,7 +49,16 @@ const char* const kUsage =
     "                     number of cores), each on its own; prints one line per\n"
     "                     project (ok with the load-transfer method's ultimate\n"
     "                     capacity at the pile tip, or stopped with the reason) and\n"
-    "                     exits 1 if any run stopped.\n";
+    "                     exits 1 if any run stopped.\n"
+#ifdef TARNE_WITH_CONVERT
+    "  convert IN OUT.tq7d\n"
+    "                     loads the project IN in any data-file format (.tq7d,\n"
+    "                     .tq6d or .tqd, by its extension) with its CPT file when\n"
+    "                     there is one, and saves it as OUT.tq7d in the current\n"
+    "                     format with OUT.cpt beside it. Exits 1 when IN does not\n"
+    "                     load or OUT cannot be written.\n"
+#endif
+    ;
 
 struct Analysis {
     tarne::RunResult result;
@@ -149,6 +171,44 @@ int run_command(int argc, char** argv) {
     return run_many(projects, jobs);
 }
 
+#ifdef TARNE_WITH_CONVERT
+// The loader's messages break lines with "\r".
+std::string one_line(std::string text) {
+    for (std::size_t at; (at = text.find('\r')) != std::string::npos;) text.replace(at, 1, ": ");
+    return text;
+}
+
+int convert_command(const std::string& in, const std::string& out) {
+    const int format = tarne::DataFormatOf(in);
+    if (format == 0) {
+        std::cerr << "tarne: \"" << in << "\" is not a data file (.tq7d, .tq6d or .tqd)\n";
+        return 1;
+    }
+    if (tarne::DataFormatOf(out) != tarne::kCurrentFormat) {
+        std::cerr << "tarne: the converted project must be a .tq7d file, not \"" << out << "\"\n";
+        return 1;
+    }
+    tarne::TProjectTables tables;
+    tarne::TProgramData project(tables);
+    try {
+        project.LoadFromFile(in, format);
+    } catch (const tarne::EInOutError& e) {
+        std::cerr << "tarne: cannot convert \"" << in << "\": " << one_line(e.what()) << "\n";
+        return 1;
+    }
+    project.FileName = out;
+    try {
+        project.SaveToFile();
+    } catch (const tarne::EInOutError& e) {
+        std::cerr << "tarne: " << one_line(e.what()) << "\n";
+        return 1;
+    }
+    std::cout << "Saved: " << project.FileName << "\n";
+    std::cout << "CPT file: " << project.CptFileName << "\n";
+    return 0;
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -157,6 +217,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc >= 2 && std::strcmp(argv[1], "run") == 0) return run_command(argc, argv);
+#ifdef TARNE_WITH_CONVERT
+    if (argc == 4 && std::strcmp(argv[1], "convert") == 0) return convert_command(argv[2], argv[3]);
+#endif
     std::cerr << kUsage;
     return 2;
 }

@@ -353,42 +353,8 @@ std::string FormatNumber(long double value, bool hex) {
         return buffer;
     }
 
-    if (std::isnan(value)) return "NAN";
-    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-    if (value == 0.0L) return "0";
-
-    // 18 significant digits, correctly rounded, independent of the locale.
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 17);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const bool negative = text[0] == '-';
-    const std::size_t mantissaStart = negative ? 1 : 0;
-    const std::size_t ePos = text.find('e');
-    std::string digits;
-    for (std::size_t i = mantissaStart; i < ePos; ++i)
-        if (text[i] != '.') digits += text[i];
-    int exponent = 0;
-    std::from_chars(text.data() + ePos + (text[ePos + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-
-    std::string out = negative ? "-" : "";
-    if (exponent >= -5 && exponent <= 17) {
-        if (exponent >= 0) {
-            const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-            if (digits.size() <= integerDigits) {
-                out += digits + std::string(integerDigits - digits.size(), '0');
-            } else {
-                out += digits.substr(0, integerDigits) + '.' + digits.substr(integerDigits);
-            }
-        } else {
-            out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-        }
-    } else {
-        out += digits.substr(0, 1);
-        if (digits.size() > 1) out += '.' + digits.substr(1);
-        out += 'E' + std::to_string(exponent);
-    }
-    return out;
+    // 18 significant digits belong to the extended reals.
+    return FormatGeneral(value, 18);
 }
 
 }  // namespace tarne

@@ -1,7 +1,10 @@
 #include "numtext.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstddef>
+#include <cstdlib>
+#include <string>
 #include <system_error>
 
 namespace tarne {
@@ -9,7 +12,72 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The value rounded to `precision` significant digits: its sign, the digits
+// (exactly `precision` of them) and the decimal exponent of the first one.
+struct Rounded {
+    bool negative;
+    std::string digits;
+    int exponent;
+};
+
+Rounded RoundTo(long double value, int precision) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, precision - 1);
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    Rounded r{text[0] == '-', {}, 0};
+    const std::size_t ePos = text.find('e');
+    for (std::size_t i = r.negative ? 1 : 0; i < ePos; ++i)
+        if (text[i] != '.') r.digits += text[i];
+    const std::size_t exponentStart = ePos + (text[ePos + 1] == '+' ? 2 : 1);
+    std::from_chars(text.data() + exponentStart, text.data() + text.size(), r.exponent);
+    return r;
+}
+
 }  // namespace
+
+std::string FormatGeneral(long double value, int precision) {
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    if (value == 0.0L) return "0";
+
+    Rounded r = RoundTo(value, precision);
+    while (r.digits.size() > 1 && r.digits.back() == '0') r.digits.pop_back();
+
+    std::string out = r.negative ? "-" : "";
+    if (r.exponent >= -5 && r.exponent < precision) {
+        if (r.exponent >= 0) {
+            const auto integerDigits = static_cast<std::size_t>(r.exponent) + 1;
+            if (r.digits.size() <= integerDigits) {
+                out += r.digits + std::string(integerDigits - r.digits.size(), '0');
+            } else {
+                out += r.digits.substr(0, integerDigits) + '.' + r.digits.substr(integerDigits);
+            }
+        } else {
+            out += "0." + std::string(static_cast<std::size_t>(-r.exponent - 1), '0') + r.digits;
+        }
+    } else {
+        out += r.digits.substr(0, 1);
+        if (r.digits.size() > 1) out += '.' + r.digits.substr(1);
+        out += 'E' + std::to_string(r.exponent);
+    }
+    return out;
+}
+
+std::string FormatExponent(long double value, int precision, int exponentDigits) {
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+
+    const Rounded r = value == 0.0L ? Rounded{false, std::string(static_cast<std::size_t>(precision), '0'), 0}
+                                    : RoundTo(value, precision);
+    std::string out = r.negative ? "-" : "";
+    out += r.digits.substr(0, 1);
+    if (r.digits.size() > 1) out += '.' + r.digits.substr(1);
+    std::string exponent = std::to_string(std::abs(r.exponent));
+    if (exponent.size() < static_cast<std::size_t>(exponentDigits))
+        exponent.insert(0, static_cast<std::size_t>(exponentDigits) - exponent.size(), '0');
+    return out + 'E' + (r.exponent < 0 ? '-' : '+') + exponent;
+}
 
 std::optional<long double> ParseDecimal(std::string_view text) {
     std::size_t i = 0;
