@@ -205,8 +205,9 @@ TEST(Passes, NothingIsAllocatedWhileThePassesRun) {
     EXPECT_TRUE(s->results[kApi].computed);
 }
 
-// An absurd strength overflows the end bearing; the run stops and says so
-// rather than printing a capacity that is not a number.
+// An absurd strength overflows the end bearing; the run stops at the first
+// method computed (FHWA, in pass 1) and says so rather than printing a
+// capacity that is not a number.
 TEST(Passes, ResultThatIsNotAFiniteNumberStopsTheRun) {
     const fs::path folder = scratch_folder("not_finite");
     const fs::path data = folder / "absurd.tq7d";
@@ -219,7 +220,7 @@ TEST(Passes, ResultThatIsNotAFiniteNumberStopsTheRun) {
     std::ofstream(folder / "absurd.cpt", std::ios::binary) << " 2 0\r\n";
     RunOutcome run = run_project(data);
     EXPECT_EQ(run.result.status, 1);
-    EXPECT_NE(run.result.message.find("API RP-2A (1994) at 0.00 M. is not a finite number"), std::string::npos)
+    EXPECT_NE(run.result.message.find("FED. HWY. METHOD at 0.00 M. is not a finite number"), std::string::npos)
         << run.result.message;
 }
 
