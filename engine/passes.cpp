@@ -50,13 +50,15 @@ void form_method_results(AnalysisState& s, int code) {
     MethodResults& r = s.results[code];
     method.collect_side(s, r);
     const PlugFlags& flags = s.plug_flag[method.rules.method_index];
+    // A method whose hand-over takes its tip before the end-bearing factor
+    // hands over the chain's own copy of it.
+    const bool unfactored_copy = !tip_copy_is_factored(code) && method.rules.tip_copy != nullptr;
     for (int j = 1; j <= s.output_point_count; ++j) {
         const double tip = s.tip_resistance[j] * s.seg_end_factor[element_at_point(s, j)];
         r.tip[j] = tip;
         r.ultimate[j] = r.skin_friction[j] + tip;
         r.plug_flag[j] = flags[j];
-        // A method whose chain keeps its own tip copy hands that over, before the end-bearing factor.
-        r.tip_for_transfer[j] = method.rules.tip_copy && !tip_copy_is_factored(code) ? (s.*method.rules.tip_copy)[j] : tip;
+        r.tip_for_transfer[j] = unfactored_copy ? (s.*method.rules.tip_copy)[j] : tip;
         if (!std::isfinite(r.ultimate[j]) || !std::isfinite(r.unit_side[j]) || !std::isfinite(r.side_for_transfer[j]))
             throw_not_finite(s, code, j);
     }

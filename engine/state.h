@@ -254,6 +254,20 @@ struct AnalysisState {
     ElementTable lambda_element_strength;
     PointTable lambda_mean_stress, lambda_mean_strength, lambda_side_limit, lambda_unit_side;
     PointTable lambda_cum_side, lambda_cum_side_for_transfer;
+
+    // FHWA (Nordlund in sand, Tomlinson in clay): unit friction outside and
+    // inside the pile per element (ksf / kPa), and the point arrays of its
+    // skin friction. `kdelta` and `adhesion_factor` are those of the latest
+    // sand and clay element; per clay element the penetration ratio and the
+    // adhesion case (1..3, 0 none) the factor was read with.
+    ElementTable fhwa_side_top, fhwa_side_bottom, fhwa_inside_top, fhwa_inside_bottom;
+    PointTable fhwa_unit_side, fhwa_side_limit;                         // ksf / kPa
+    PointTable fhwa_side_increment, fhwa_side_increment_limit;         // kips / kN
+    PointTable fhwa_cum_side, fhwa_cum_side_for_transfer;               // kips / kN
+    double kdelta = 0;
+    double adhesion_factor = 0;
+    ElementTable fhwa_penetration_ratio;
+    FixedTable<int, kMaxElements> fhwa_adhesion_case;
 };
 
 }  // namespace tarne

@@ -2,6 +2,7 @@
 
 #include "errors.h"
 #include "methods/api.h"
+#include "methods/fhwa.h"
 #include "methods/lambda.h"
 #include "methods/usace.h"
 
@@ -22,8 +23,7 @@ const CapacityMethod* build_methods() {
     static CapacityMethod methods[kMethodCount + 1];
 
     CapacityMethod& fhwa = methods[kFhwa];
-    fhwa = {kFhwa, 1, false, rules_with_index(kIndexFhwa)};
-    fhwa.rules.tip_copy = &AnalysisState::tip_fhwa;
+    fhwa = {kFhwa, 1, false, fhwa_rules(), compute_fhwa_method, collect_fhwa_side};
 
     methods[kUsace] = {kUsace, 1, false, usace_rules(), compute_usace_method, collect_usace_side};
 

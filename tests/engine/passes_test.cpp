@@ -205,8 +205,9 @@ TEST(Passes, NothingIsAllocatedWhileThePassesRun) {
     EXPECT_TRUE(s->results[kApi].computed);
 }
 
-// An absurd strength overflows the end bearing; the run stops and says so
-// rather than printing a capacity that is not a number.
+// An absurd strength overflows the end bearing; the run stops at the first
+// method computed (FHWA, in pass 1) and says so rather than printing a
+// capacity that is not a number.
 TEST(Passes, ResultThatIsNotAFiniteNumberStopsTheRun) {
     const fs::path folder = scratch_folder("not_finite");
     const fs::path data = folder / "absurd.tq7d";
