@@ -77,7 +77,10 @@ void run_pass_methods(AnalysisState& s, TextOut& report, TextOut& plot) {
             form_method_results(s, code);
         }
         if (s.method_switch[code] != 1) continue;
-        if (s.results[code].computed) write_capacity_table(report, s, code);
+        if (s.results[code].computed) {
+            write_capacity_table(report, s, code);
+            if (method.write_table_notes) method.write_table_notes(s, report);
+        }
         if (method_plotted(s, code)) write_plot_capacity_block(plot, s, code);
     }
 }

@@ -62,10 +62,6 @@ void collect_fugro_side(const AnalysisState& s, MethodResults& r) {
     collect_offshore_side(s, s.fugro_cum_side_for_transfer, r);
 }
 
-void write_fugro_warnings(const AnalysisState& s, TextOut& report) {
-    write_offshore_clay_warnings(s, report, kFugro);
-}
-
 MethodRules fugro_rules() {
     MethodRules rules;
     rules.method_index = kIndexFugro;

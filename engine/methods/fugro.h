@@ -8,7 +8,6 @@
 
 #include "framework.h"
 #include "state.h"
-#include "text_out.h"
 
 namespace tarne {
 
@@ -23,7 +22,6 @@ void fugro_sand_skin_friction(const AnalysisState& s, int k, double& top, double
 void fugro_end_bearing_rule(AnalysisState& s, int k, double& top, double& bottom);
 
 void collect_fugro_side(const AnalysisState& s, MethodResults& r);
-void write_fugro_warnings(const AnalysisState& s, TextOut& report);
 
 // The chain rules of the method (method_index 7).
 MethodRules fugro_rules();

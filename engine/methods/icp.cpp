@@ -90,8 +90,6 @@ void collect_icp_side(const AnalysisState& s, MethodResults& r) {
     collect_offshore_side(s, s.icp_cum_side_for_transfer, r);
 }
 
-void write_icp_warnings(const AnalysisState& s, TextOut& report) { write_offshore_clay_warnings(s, report, kIcp); }
-
 MethodRules icp_rules() {
     MethodRules rules;
     rules.method_index = kIndexIcp;

@@ -9,7 +9,6 @@
 
 #include "framework.h"
 #include "state.h"
-#include "text_out.h"
 
 namespace tarne {
 
@@ -24,7 +23,6 @@ void icp_sand_skin_friction(const AnalysisState& s, int k, double& top, double& 
 void icp_end_bearing_rule(AnalysisState& s, int k, double& top, double& bottom);
 
 void collect_icp_side(const AnalysisState& s, MethodResults& r);
-void write_icp_warnings(const AnalysisState& s, TextOut& report);
 
 // The chain rules of the method (method_index 6).
 MethodRules icp_rules();

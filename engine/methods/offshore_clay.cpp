@@ -67,10 +67,15 @@ bool clay_friction_near_tip(const AnalysisState& s) {
     return false;
 }
 
-void write_offshore_clay_warnings(const AnalysisState& s, TextOut& report, int code) {
+void write_plastic_index_errors(const AnalysisState& s, TextOut& report) {
     for (int k = 1; k <= s.element_count; ++k)
         if (!is_sand(s.seg_soil_kind[k]) && s.seg_pi[k] < 0.0) report.line(" ERROR - NO DATA FOUND FOR PLASTIC INDEX.");
-    if (s.method_switch[code] == 1 && clay_friction_near_tip(s)) report.line(" WARNING - h/R SHOULD BE GREATER THAN 8.");
+}
+
+void write_h_over_r_warning(const AnalysisState& s, TextOut& report) {
+    if (!clay_friction_near_tip(s)) return;
+    report.empty();
+    report.line(" WARNING - h/R SHOULD BE GREATER THAN 8.");
 }
 
 }  // namespace tarne

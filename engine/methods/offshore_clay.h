@@ -33,10 +33,12 @@ void offshore_clay_end_bearing(AnalysisState& s, int k, double& top, double& bot
 // the tip than 8 R*, so that its friction was taken at h/R* = 8.
 bool clay_friction_near_tip(const AnalysisState& s);
 
-// The report lines of the clay rule for method `code` (7, 8 or 9): the
-// plasticity-index error once per clay element without a plasticity index,
-// then, when the method's table is printed, one h/R warning if
-// `clay_friction_near_tip`.
-void write_offshore_clay_warnings(const AnalysisState& s, TextOut& report, int code);
+// The plasticity-index error, once per clay element without a plasticity
+// index; written when the method is computed.
+void write_plastic_index_errors(const AnalysisState& s, TextOut& report);
+
+// Under the method's printed table, after an empty line: the h/R warning
+// when `clay_friction_near_tip`.
+void write_h_over_r_warning(const AnalysisState& s, TextOut& report);
 
 }  // namespace tarne

@@ -5,6 +5,7 @@
 #include "methods/fugro.h"
 #include "methods/icp.h"
 #include "methods/ngi.h"
+#include "methods/offshore_clay.h"
 #include "methods/user_specified.h"
 #include "methods/uwa.h"
 
@@ -49,11 +50,12 @@ const CapacityMethod* build_methods() {
     // The offshore methods, in pass 2 after API RP-2A when enabled.
     methods[kNgi] = {kNgi, 2, true, ngi_rules(), compute_ngi_method, collect_ngi_side};
     methods[kIcp] = {kIcp, 2, true, icp_rules(), compute_icp_method, collect_icp_side};
-    methods[kIcp].write_warnings = write_icp_warnings;
     methods[kFugro] = {kFugro, 2, true, fugro_rules(), compute_fugro_method, collect_fugro_side};
-    methods[kFugro].write_warnings = write_fugro_warnings;
     methods[kUwa] = {kUwa, 2, true, uwa_rules(), compute_uwa_method, collect_uwa_side};
-    methods[kUwa].write_warnings = write_uwa_warnings;
+    for (const int code : {kIcp, kFugro, kUwa}) {  // the report lines of their shared clay rule
+        methods[code].write_warnings = write_plastic_index_errors;
+        methods[code].write_table_notes = write_h_over_r_warning;
+    }
     return methods;
 }
 

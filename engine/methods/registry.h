@@ -28,8 +28,10 @@ struct CapacityMethod {
     // The method's own tip array (kips / kN, before the end-bearing factor)
     // that its results take in place of the chain's `tip_resistance`.
     PointTable AnalysisState::* tip_source = nullptr;
-    // Report lines (warnings) the method writes once it is computed.
+    // Report lines (warnings) the method writes once it is computed, before its table.
     void (*write_warnings)(const AnalysisState& s, TextOut& report) = nullptr;
+    // Report lines the method adds under its printed table.
+    void (*write_table_notes)(const AnalysisState& s, TextOut& report) = nullptr;
 };
 
 // The method with data-file code `code` (1..9).

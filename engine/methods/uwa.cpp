@@ -80,8 +80,6 @@ void collect_uwa_side(const AnalysisState& s, MethodResults& r) {
     collect_offshore_side(s, s.uwa_cum_side_for_transfer, r);
 }
 
-void write_uwa_warnings(const AnalysisState& s, TextOut& report) { write_offshore_clay_warnings(s, report, kUwa); }
-
 MethodRules uwa_rules() {
     MethodRules rules;
     rules.method_index = kIndexUwa;

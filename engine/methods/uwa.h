@@ -10,7 +10,6 @@
 
 #include "framework.h"
 #include "state.h"
-#include "text_out.h"
 
 namespace tarne {
 
@@ -29,7 +28,6 @@ void uwa_sand_skin_friction(const AnalysisState& s, int k, double& top, double& 
 void uwa_end_bearing_rule(AnalysisState& s, int k, double& top, double& bottom);
 
 void collect_uwa_side(const AnalysisState& s, MethodResults& r);
-void write_uwa_warnings(const AnalysisState& s, TextOut& report);
 
 // The chain rules of the method (method_index 8).
 MethodRules uwa_rules();
