@@ -75,6 +75,13 @@ TEST(Ngi, ClayFrictionAndPlugFrictionByStrengthRatio) {
         const char* su_remolded;
         double side, inside_top;  // kPa
     };
+    // A pile closed at its end takes F_c = 1 whatever inside diameter it
+    // carries: psi = 2 gives 0.406126 * 96 = 38.9881, plug 0.406126 * 20 = 8.12252.
+    auto closed = offshore_clay({.closed_end = "1"}, {.su = "96"});
+    compute_ngi_method(*closed);
+    EXPECT_NEAR(closed->offshore_side_top[6], 38.98812, 1e-5);
+    EXPECT_NEAR(closed->ngi_inside_top[6], 8.122524, 1e-6);
+
     const Case cases[] = {
         // psi = 2: alpha = 0.5 / 2^0.3 = 0.406126, F_c = 1.082843;
         // 0.406126 * 96 * 1.082843 = 42.2180; plug 0.406126 * 20 * 1.082843 = 8.79542.
@@ -111,6 +118,26 @@ TEST(Ngi, NormallyConsolidatedPlugFrictionIsTheElementsOwn) {
     // Element 7: sigma' 56, psi = 6 / 56 = 0.107143, F_c = 0.8 + 0.2 * 0.327327
     // = 0.865465; 0.674379 * 3 * 0.865465 = 1.750956.
     EXPECT_NEAR(s->ngi_inside_top[7], 1.750956, 1e-6);
+}
+
+// NGI writes two stress floors that the later methods of the pass see: the
+// bottom stress of clay elements at least 1e-10, and in English units the
+// top stress of sand elements at least 1e-8 (so not at the surface in SI).
+TEST(Ngi, StressFloorsWrittenForTheLaterMethods) {
+    auto si = offshore_sand();
+    compute_ngi_method(*si);
+    EXPECT_EQ(si->sigma_top[1], 0.0);
+
+    auto english = offshore_sand();
+    english->unit_system = kEnglish;
+    compute_ngi_method(*english);
+    EXPECT_EQ(english->sigma_top[1], 0.00000001);
+    EXPECT_EQ(english->sigma_top[2], 10.0);  // untouched above the floor
+
+    auto clay = offshore_clay();
+    clay->sigma_bottom[3] = 0.0;
+    compute_ngi_method(*clay);
+    EXPECT_EQ(clay->sigma_bottom[3], 1.0e-10);
 }
 
 // Closed: q = 0.8 qc / (1 + Dr^2); open: 0.7 qc / (1 + 3 Dr^2), Dr from each
