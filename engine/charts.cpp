@@ -31,6 +31,11 @@ constexpr Breakpoint kApiSideLimitKpa[] = {{20, 47.8}, {25, 67.0}, {30, 83.1}, {
 constexpr Breakpoint kApiEndLimitKsf[] = {{20, 40}, {25, 60}, {30, 100}, {35, 200}, {40, 250}};
 constexpr Breakpoint kApiEndLimitKpa[] = {{20, 1900}, {25, 2900}, {30, 4800}, {35, 9600}, {40, 12000}};
 
+constexpr Breakpoint kInterfaceFriction[] = {
+    {0, 34},    {5, 32},  {10, 29}, {15, 27},   {20, 24.5}, {25, 22.5}, {30, 20},  {35, 18.5}, {40, 17},
+    {45, 15.2}, {50, 14.7}, {55, 13}, {60, 12.3}, {65, 11.5}, {70, 10},   {75, 9.2}, {80, 8.5},
+};
+
 }  // namespace
 
 const Chart blow_count_phi_0psi{"friction angle from blow count, 0 psi", kPhi0};
@@ -41,6 +46,8 @@ const Chart api_side_friction_limit_ksf{"API sand limiting unit side friction, k
 const Chart api_side_friction_limit_kpa{"API sand limiting unit side friction, kPa", kApiSideLimitKpa};
 const Chart api_end_bearing_limit_ksf{"API sand limiting unit end bearing, ksf", kApiEndLimitKsf};
 const Chart api_end_bearing_limit_kpa{"API sand limiting unit end bearing, kPa", kApiEndLimitKpa};
+
+const Chart interface_friction_chart{"offshore clay interface friction angle from plasticity index", kInterfaceFriction};
 
 }  // namespace charts
 }  // namespace tarne

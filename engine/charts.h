@@ -36,5 +36,9 @@ extern const Chart api_side_friction_limit_kpa;
 extern const Chart api_end_bearing_limit_ksf;
 extern const Chart api_end_bearing_limit_kpa;
 
+// Offshore clay: pile-soil interface friction angle (degrees) against the
+// plasticity index (%), for the cone-based clay skin friction.
+extern const Chart interface_friction_chart;
+
 }  // namespace charts
 }  // namespace tarne

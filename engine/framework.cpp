@@ -267,7 +267,8 @@ void compute_annulus_bearing(AnalysisState& s, const MethodRules& rules) {
     const double di = s.enhanced_end_inside_diameter;
     const double od = s.outside_diameter;
     const double wall_area = kQuarterPi * (od * od - di * di) / per_area_unit(s);
-    const bool from_cone = rules.annulus_from_cone && di > 0.0001;
+    // A pile closed at its end has no wall annulus, whatever inside diameter it carries.
+    const bool from_cone = rules.annulus_from_cone && di > 0.0001 && s.closed_end != 1;
     for (int m = 1; m <= 2 * s.element_count; ++m) {
         double q = s.unit_end_bearing_node[m];
         if (from_cone) {

@@ -161,6 +161,8 @@ void read_input(AnalysisState& s, ListReader& r) {
     // The tip resistance is averaged over three diameters: a pile without one cannot be analysed.
     if (s.outside_diameter <= kZeroTolerance)
         r.reject("the outside diameter (or, for a non-circular pile, the perimeter) must be greater than zero");
+    // The wall of a pipe (and the offshore methods' equivalent radius) needs ID < OD.
+    if (s.inside_diameter >= s.outside_diameter) r.reject("the inside diameter must be less than the outside diameter");
 
     r.begin_record();
     s.enhanced_end_length = r.read_real("the enhanced end length");
@@ -170,6 +172,8 @@ void read_input(AnalysisState& s, ListReader& r) {
         s.enhanced_end_inside_diameter = s.inside_diameter;
         s.enhanced_end_length = s.total_length - 1.0e-7;
     }
+    if (s.enhanced_end_inside_diameter >= s.outside_diameter)
+        r.reject("the inside diameter of the enhanced end section must be less than the outside diameter");
 
     r.begin_record();
     s.zero_friction_length = r.read_real("the zero friction length");

@@ -53,8 +53,10 @@ void form_method_results(AnalysisState& s, int code) {
     // A method whose hand-over takes its tip before the end-bearing factor
     // hands over the chain's own copy of it.
     const bool unfactored_copy = !tip_copy_is_factored(code) && method.rules.tip_copy != nullptr;
+    // A method with a tip array of its own (the user-specified method) forms its tip from it.
+    const PointTable& tips = method.tip_source ? s.*method.tip_source : s.tip_resistance;
     for (int j = 1; j <= s.output_point_count; ++j) {
-        const double tip = s.tip_resistance[j] * s.seg_end_factor[element_at_point(s, j)];
+        const double tip = tips[j] * s.seg_end_factor[element_at_point(s, j)];
         r.tip[j] = tip;
         r.ultimate[j] = r.skin_friction[j] + tip;
         r.plug_flag[j] = flags[j];
@@ -70,13 +72,19 @@ void run_pass_methods(AnalysisState& s, TextOut& report, TextOut& plot) {
         const CapacityMethod& method = capacity_method(code);
         if (method.pass != s.run_pass) continue;
         if (method.offshore && s.offshore_enabled != 1) continue;
-        if (method.compute) {
+        // A method may be due only once (the user-specified method), may
+        // write warnings, and may need the chain only in tension.
+        if (method.compute && (!method.due || method.due(s))) {
             method.compute(s);
-            run_chain(s, method.rules);
+            if (method.write_warnings) method.write_warnings(s, report);
+            if (!method.chain_in_tension_only || s.loading_type == 1) run_chain(s, method.rules);
             form_method_results(s, code);
         }
         if (s.method_switch[code] != 1) continue;
-        if (s.results[code].computed) write_capacity_table(report, s, code);
+        if (s.results[code].computed) {
+            write_capacity_table(report, s, code);
+            if (method.write_table_notes) method.write_table_notes(s, report);
+        }
         if (method_plotted(s, code)) write_plot_capacity_block(plot, s, code);
     }
 }

@@ -27,9 +27,9 @@ void prepare_capacity_pass(AnalysisState& s);
 void run_pass_methods(AnalysisState& s, TextOut& report, TextOut& plot);
 
 // After a method's chain run: its results per output point (tip = tip
-// resistance times the end-bearing factor of the point's element, ultimate
-// = skin + tip), its plug flags and its load-transfer inputs. Throws
-// EngineError when a value is not a finite number.
+// resistance, or the method's own tip array, times the end-bearing factor
+// of the point's element; ultimate = skin + tip), its plug flags and its
+// load-transfer inputs. Throws EngineError when a value is not a finite number.
 void form_method_results(AnalysisState& s, int code);
 
 }  // namespace tarne

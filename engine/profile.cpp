@@ -85,10 +85,11 @@ void build_elements(AnalysisState& s) {
         s.seg_user_bearing[k] = between(s.prof_user_bearing, i, fraction);
         s.seg_adhesion_method[k] = between(s.prof_adhesion_method, i, fraction);
 
-        if (english) {  // psf to ksf, reduced for tension
-            s.seg_user_friction[k] = s.seg_user_friction[k] * s.tension_factor / 1000.0;
-            s.seg_user_bearing[k] = s.seg_user_bearing[k] * s.tension_factor / 1000.0;
-        }
+        // User values: psf to ksf in English units; reduced by the tension
+        // factor in tension only, in either unit system.
+        const double user_scale = (english ? 1.0 / 1000.0 : 1.0) * (s.loading_type == 1 ? s.tension_factor : 1.0);
+        s.seg_user_friction[k] *= user_scale;
+        s.seg_user_bearing[k] *= user_scale;
         z = s.seg_bottom[k];  // accumulated by addition, as the grid is defined
     }
 }

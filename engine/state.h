@@ -268,6 +268,27 @@ struct AnalysisState {
     double adhesion_factor = 0;
     ElementTable fhwa_penetration_ratio;
     FixedTable<int, kMaxElements> fhwa_adhesion_case;
+
+    // NGI, ICP/MTD, FUGRO, UWA (with their shared clay rules) and the
+    // user-specified method.
+    // Unit skin friction of the offshore method being computed, at the top
+    // and bottom of every element (ksf / kPa); one set, rewritten by each.
+    ElementTable offshore_side_top, offshore_side_bottom;
+    // Unit friction inside the soil plug per method (ksf / kPa), read by the
+    // chain's plug step.
+    ElementTable ngi_inside_top, ngi_inside_bottom, icp_inside_top, icp_inside_bottom;
+    ElementTable fugro_inside_top, fugro_inside_bottom, uwa_inside_top, uwa_inside_bottom;
+    // Point arrays of the offshore method being computed: unit skin friction
+    // (ksf / kPa) as integrated and as plotted, the increment between points
+    // and the LRFD-factored cumulative skin friction (kips / kN).
+    PointTable offshore_unit_side, offshore_unit_side_out, offshore_side_increment, offshore_cum_side;
+    // Each offshore method's cumulative skin friction for load transfer
+    // (kips / kN), unfactored or factored by `factored_transfer`.
+    PointTable ngi_cum_side_for_transfer, icp_cum_side_for_transfer;
+    PointTable fugro_cum_side_for_transfer, uwa_cum_side_for_transfer;
+    // User-specified method: LRFD-factored cumulative skin friction (kips /
+    // kN); its tip before the end-bearing factor is `tip_user`.
+    PointTable user_cum_side;
 };
 
 }  // namespace tarne

@@ -3,22 +3,20 @@
 #include "errors.h"
 #include "methods/api.h"
 #include "methods/fhwa.h"
+#include "methods/fugro.h"
+#include "methods/icp.h"
 #include "methods/lambda.h"
+#include "methods/ngi.h"
+#include "methods/offshore_clay.h"
 #include "methods/usace.h"
+#include "methods/user_specified.h"
+#include "methods/uwa.h"
 
 namespace tarne {
 namespace {
 
-MethodRules rules_with_index(int index) {
-    MethodRules rules;
-    rules.method_index = index;
-    return rules;
-}
-
-// Methods not computed by this build keep the chain's own behaviour for
-// their index: the tip copies of FHWA, USACE and the user-specified method,
-// the cone-based wall resistance of the offshore methods and the user
-// method, and the ICP/MTD wall floor under the plugged tip.
+// Every method of the engine, by code: its pass, its computation and the
+// rules it gives the capacity chain.
 const CapacityMethod* build_methods() {
     static CapacityMethod methods[kMethodCount + 1];
 
@@ -33,19 +31,23 @@ const CapacityMethod* build_methods() {
     CapacityMethod& api = methods[kApi];
     api = {kApi, 2, false, api_rules(), compute_api_method, collect_api_side};
 
+    // Computed once, in the first pass, and only where the user gave values;
+    // its tip is its own array, which the chain touches in tension only.
     CapacityMethod& user = methods[kUserSpecified];
-    user = {kUserSpecified, 1, false, rules_with_index(kIndexUser)};
-    user.rules.annulus_from_cone = true;
-    user.rules.tip_copy = &AnalysisState::tip_user;
-    user.rules.tip_copy_skips_program_plug = true;
+    user = {kUserSpecified, 1, false, user_rules(), compute_user_method, collect_user_side};
+    user.due = user_method_due;
+    user.chain_in_tension_only = true;
+    user.tip_source = &AnalysisState::tip_user;
 
-    const struct { int code; int index; } offshore[] = {
-        {kNgi, kIndexNgi}, {kIcp, kIndexIcp}, {kFugro, kIndexFugro}, {kUwa, kIndexUwa}};
-    for (const auto& o : offshore) {
-        methods[o.code] = {o.code, 2, true, rules_with_index(o.index)};
-        methods[o.code].rules.annulus_from_cone = true;
+    // The offshore methods, in pass 2 after API RP-2A when enabled.
+    methods[kNgi] = {kNgi, 2, true, ngi_rules(), compute_ngi_method, collect_ngi_side};
+    methods[kIcp] = {kIcp, 2, true, icp_rules(), compute_icp_method, collect_icp_side};
+    methods[kFugro] = {kFugro, 2, true, fugro_rules(), compute_fugro_method, collect_fugro_side};
+    methods[kUwa] = {kUwa, 2, true, uwa_rules(), compute_uwa_method, collect_uwa_side};
+    for (const int code : {kIcp, kFugro, kUwa}) {  // the report lines of their shared clay rule
+        methods[code].write_warnings = write_plastic_index_errors;
+        methods[code].write_table_notes = write_h_over_r_warning;
     }
-    methods[kIcp].rules.plugged_tip_at_least_annulus = true;
     return methods;
 }
 

@@ -7,6 +7,7 @@
 
 #include "framework.h"
 #include "state.h"
+#include "text_out.h"
 
 namespace tarne {
 
@@ -20,6 +21,17 @@ struct CapacityMethod {
     // Copies the skin friction, unit skin friction and skin friction for load
     // transfer of every output point into the method's results.
     void (*collect_side)(const AnalysisState& s, MethodResults& r) = nullptr;
+    // Whether the method is computed when its pass reaches it; null: always.
+    bool (*due)(const AnalysisState& s) = nullptr;
+    // The chain runs for the method only in tension (`loading_type` 1).
+    bool chain_in_tension_only = false;
+    // The method's own tip array (kips / kN, before the end-bearing factor)
+    // that its results take in place of the chain's `tip_resistance`.
+    PointTable AnalysisState::* tip_source = nullptr;
+    // Report lines (warnings) the method writes once it is computed, before its table.
+    void (*write_warnings)(const AnalysisState& s, TextOut& report) = nullptr;
+    // Report lines the method adds under its printed table.
+    void (*write_table_notes)(const AnalysisState& s, TextOut& report) = nullptr;
 };
 
 // The method with data-file code `code` (1..9).

@@ -137,5 +137,28 @@ TEST(Input, PileWithoutDiameterIsRefused) {
     }
 }
 
+// An inside diameter as large as the outside one leaves no wall; the
+// offshore methods' equivalent radius would be the root of a negative number.
+TEST(Input, InsideDiameterNotBelowTheOutsideOneIsRefused) {
+    struct Case { const char* pile; const char* enhanced_end; int line; const char* message; };
+    const Case cases[] = {
+        {"0 0 24 24 29000000 8 0 ", "0 0 ", 5, "the inside diameter must be less than the outside diameter"},
+        {"0 0 24 22 29000000 8 0 ", "3 25 ", 6,
+         "the inside diameter of the enhanced end section must be less than the outside diameter"},
+    };
+    for (const auto& c : cases) {
+        auto s = std::make_unique<AnalysisState>();
+        ListReader data("id.tq7d", std::string("Id\r\nDesigner\r\nJob\r\n1 1 2 0 \r\n") + c.pile + "\r\n" +
+                                       c.enhanced_end + "\r\n0 1 1 0 4 1 0 \r\n");
+        try {
+            read_input(*s, data);
+            ADD_FAILURE() << c.message << ": accepted";
+        } catch (const EngineError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+            EXPECT_EQ(e.line(), c.line);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tarne

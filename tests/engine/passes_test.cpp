@@ -109,8 +109,9 @@ RunOutcome run_project(const fs::path& data) {
 std::vector<std::vector<std::string>> report_rows(const std::vector<std::string>& report, int code) {
     const std::string title(capacity_table_title(code));
     std::size_t at = 0;
-    while (at < report.size() && report[at].find("*  " + title) == std::string::npos &&
-           report[at].find("* " + title) == std::string::npos)
+    // The banner's title line: the title between stars, with any padding.
+    while (at < report.size() && !(report[at].find(title) != std::string::npos &&
+                                   report[at].find_first_not_of(' ') == report[at].find('*')))
         ++at;
     std::vector<std::vector<std::string>> rows;
     for (at += 6; at < report.size() && !report[at].empty(); ++at) {

@@ -88,13 +88,28 @@ TEST(Profile, ElementsBelowTheDeepestPointTakeItsValues) {
     EXPECT_DOUBLE_EQ(s->seg_soil_kind[12], 2.0);
 }
 
-TEST(Profile, UserValuesAreConvertedAndReducedInEnglishUnits) {
-    auto s = profile({{0, 10, 1, 0, 0}}, 1.0);
-    s->prof_user_friction[1] = 1000; s->prof_user_friction[2] = 1000;
-    s->tension_factor = 0.7;
-    s->element_count = 10;
-    build_elements(*s);
-    EXPECT_DOUBLE_EQ(s->seg_user_friction[3], 0.7);  // 1000 psf * 0.7 / 1000
+// User values become ksf in English units and are reduced by the tension
+// factor in tension only, in either unit system.
+TEST(Profile, UserValuesAreConvertedAndReducedInTensionOnly) {
+    struct Case { int units, loading; double friction, bearing; };
+    const Case cases[] = {
+        {kEnglish, 0, 1.0, 20.0},    // 1000 psf, 20000 psf: not reduced in compression
+        {kEnglish, 1, 0.7, 14.0},    // 1000 * 0.7 / 1000, 20000 * 0.7 / 1000
+        {kSI, 0, 1000.0, 20000.0},   // kPa as entered
+        {kSI, 1, 700.0, 14000.0},    // reduced in SI as well
+    };
+    for (const auto& c : cases) {
+        auto s = profile({{0, 10, 1, 0, 0}}, 1.0);
+        s->unit_system = c.units;
+        s->loading_type = c.loading;
+        s->prof_user_friction[1] = s->prof_user_friction[2] = 1000;
+        s->prof_user_bearing[1] = s->prof_user_bearing[2] = 20000;
+        s->tension_factor = 0.7;
+        s->element_count = 10;
+        build_elements(*s);
+        EXPECT_DOUBLE_EQ(s->seg_user_friction[3], c.friction) << c.units << " " << c.loading;
+        EXPECT_DOUBLE_EQ(s->seg_user_bearing[3], c.bearing) << c.units << " " << c.loading;
+    }
 }
 
 TEST(Profile, OutputPointsAndPrintedRows) {
