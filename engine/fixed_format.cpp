@@ -71,7 +71,12 @@ std::size_t write_e(char* out, double value, int width, int decimals) {
         for (; *p && *p != 'e'; ++p)
             if (*p != '.') digits[k++] = *p;
         digits[k] = '\0';
-        exponent = std::atoi(p + 1) + 1;
+        // "e+07" / "e-123": the exponent of d.ddd, one less than that of 0.dddd.
+        ++p;
+        const bool negative_exponent = *p == '-';
+        int e = 0;
+        for (++p; *p >= '0' && *p <= '9'; ++p) e = 10 * e + (*p - '0');
+        exponent = (negative_exponent ? -e : e) + 1;
     }
     const int ax = std::abs(exponent);
     if (ax > 999) return asterisks(out, width);

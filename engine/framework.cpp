@@ -21,34 +21,6 @@ double per_area_unit(const AnalysisState& s) { return english(s) ? 144.0 : 1.0e6
 // surface until z lies no more than 1e-6 below the accumulated depth.
 // `offset` is z less the element's accumulated top. A depth below the last
 // element is taken in the last element (beyond its bottom).
-struct ElementSpot {
-    int element;
-    double offset;
-    double length;
-};
-
-// Finds the elements holding increasing depths in one walk down the
-// elements, accumulating their lengths as a walk from the surface would.
-class ElementWalk {
-public:
-    explicit ElementWalk(const AnalysisState& s) : s_(s) {}
-
-    // z must not decrease from one call to the next.
-    ElementSpot at(double z) {
-        while (m_ < s_.element_count && z - (top_ + length(m_)) > kDepthTolerance) {
-            top_ += length(m_);
-            ++m_;
-        }
-        return {m_, z - top_, length(m_)};
-    }
-
-private:
-    double length(int m) const { return s_.seg_bottom[m] - s_.seg_top[m]; }
-    const AnalysisState& s_;
-    int m_ = 1;
-    double top_ = 0.0;
-};
-
 // Linear interpolation of a node array within the element at `spot`.
 template <typename Nodes>
 double node_value_at(const Nodes& nodes, const ElementSpot& spot) {

@@ -20,6 +20,44 @@
 
 namespace tarne {
 
+// An element and a depth within it (ft / m).
+struct ElementSpot {
+    int element;
+    double offset;  // from the element's top
+    double length;
+};
+
+// Finds the elements holding increasing depths in one walk down the
+// elements. Lengths are accumulated from the surface in element order, as a
+// search from the surface would, so each lookup gives exactly that search's
+// element and offset. Depths below the last element fall in the last one.
+class ElementWalk {
+public:
+    explicit ElementWalk(const AnalysisState& s) : s_(s) {}
+
+    // z (ft / m) must not decrease from one call to the next.
+    ElementSpot at(double z) {
+        while (m_ < s_.element_count && z - (top_ + length(m_)) > kDepthTolerance) {
+            top_ += length(m_);
+            ++m_;
+        }
+        return {m_, z - top_, length(m_)};
+    }
+
+    // A value given at the top and bottom of every element, linear within
+    // the element holding z.
+    double linear(const ElementTable& at_top, const ElementTable& at_bottom, double z) {
+        const ElementSpot spot = at(z);
+        return at_top[spot.element] + (at_bottom[spot.element] - at_top[spot.element]) / spot.length * spot.offset;
+    }
+
+private:
+    double length(int m) const { return s_.seg_bottom[m] - s_.seg_top[m]; }
+    const AnalysisState& s_;
+    int m_ = 1;
+    double top_ = 0.0;
+};
+
 // What a method supplies to the chain. A null rule uses the framework's own.
 struct MethodRules {
     int method_index = 0;  // 1..9, the chain's numbering

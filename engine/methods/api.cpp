@@ -35,17 +35,6 @@ void compute_element_friction(AnalysisState& s) {
     }
 }
 
-// Unit friction at depth z (ft / m), linear within the element holding z.
-double unit_friction_at(const AnalysisState& s, double z) {
-    double top = 0.0;
-    int m = 1;
-    for (; m < s.element_count; ++m) {
-        if (z - (top + s.seg_length[m]) <= kDepthTolerance) break;
-        top += s.seg_length[m];
-    }
-    return s.api_side_top[m] + (s.api_side_bottom[m] - s.api_side_top[m]) / s.seg_length[m] * (z - top);
-}
-
 // Limiting unit friction at output point j, from the element whose top is
 // the point. A sand layer whose maximum was given as 9999 takes the API
 // table's limit for its friction angle, written back for later methods.
@@ -66,9 +55,10 @@ void compute_api_method(AnalysisState& s) {
 
     const int points = s.output_point_count;
     const double step = s.length_increment;
+    ElementWalk walk(s);  // the points lie ever deeper
     for (int j = 1; j <= points; ++j) {
         const double z = (j - 1) * step;
-        double raw = z - s.zero_friction_length <= -kDepthTolerance ? 0.0 : unit_friction_at(s, z);
+        double raw = z - s.zero_friction_length <= -kDepthTolerance ? 0.0 : walk.linear(s.api_side_top, s.api_side_bottom, z);
         if (s.loading_type == 1) raw *= s.tension_factor;
         s.api_unit_side_raw[j] = raw;
         s.api_side_limit[j] = side_limit_at(s, j);

@@ -118,17 +118,6 @@ void compute_element_friction(AnalysisState& s) {
     }
 }
 
-// Unit friction at depth z (ft / m), linear within the element holding z.
-double unit_friction_at(const AnalysisState& s, double z) {
-    double top = 0.0;
-    int m = 1;
-    for (; m < s.element_count; ++m) {
-        if (z - (top + s.seg_length[m]) <= kDepthTolerance) break;
-        top += s.seg_length[m];
-    }
-    return s.fhwa_side_top[m] + (s.fhwa_side_bottom[m] - s.fhwa_side_top[m]) / s.seg_length[m] * (z - top);
-}
-
 // Trapezoids between the points over the perimeter at the lower point. The
 // unit friction of a point is reduced for tension and limited before the
 // next trapezoid uses it; the first point's is neither. An increment that
@@ -136,9 +125,10 @@ double unit_friction_at(const AnalysisState& s, double z) {
 void integrate_side_friction(AnalysisState& s) {
     const int points = s.output_point_count;
     const double step = s.length_increment;
+    ElementWalk walk(s);  // the points lie ever deeper
     for (int j = 1; j <= points; ++j) {
         const double z = (j - 1) * step;
-        s.fhwa_unit_side[j] = z - s.zero_friction_length <= -kDepthTolerance ? 0.0 : unit_friction_at(s, z);
+        s.fhwa_unit_side[j] = z - s.zero_friction_length <= -kDepthTolerance ? 0.0 : walk.linear(s.fhwa_side_top, s.fhwa_side_bottom, z);
         s.fhwa_side_limit[j] = s.seg_max_friction[element_at_point(s, j)];
     }
 

@@ -56,21 +56,12 @@ void cap_sand_end_bearing(const AnalysisState& s, int k, double& top, double& bo
 void integrate_offshore_friction(AnalysisState& s, PointTable& for_transfer) {
     const double step = s.length_increment;
     const int points = s.output_point_count;
+    ElementWalk walk(s);  // the points lie ever deeper
     for (int j = 1; j <= points; ++j) {
         const double z = (j - 1) * step;
         s.point_depth[j] = z;
         double f = 0.0;
-        if (z - s.zero_friction_length > -kDepthTolerance) {
-            // The element holding z, found by accumulating element lengths.
-            double top = 0.0;
-            int m = 1;
-            for (; m < s.element_count; ++m) {
-                if (z - (top + s.seg_length[m]) <= kDepthTolerance) break;
-                top += s.seg_length[m];
-            }
-            f = s.offshore_side_top[m] +
-                (s.offshore_side_bottom[m] - s.offshore_side_top[m]) / s.seg_length[m] * (z - top);
-        }
+        if (z - s.zero_friction_length > -kDepthTolerance) f = walk.linear(s.offshore_side_top, s.offshore_side_bottom, z);
         s.offshore_unit_side[j] = f;
         s.offshore_unit_side_out[j] = f;
     }

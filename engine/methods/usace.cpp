@@ -85,17 +85,6 @@ void compute_element_friction(AnalysisState& s) {
     }
 }
 
-// Unit friction at depth z (ft / m), linear within the element holding z.
-double unit_friction_at(const AnalysisState& s, double z) {
-    double top = 0.0;
-    int m = 1;
-    for (; m < s.element_count; ++m) {
-        if (z - (top + s.seg_length[m]) <= kDepthTolerance) break;
-        top += s.seg_length[m];
-    }
-    return s.usace_side_top[m] + (s.usace_side_bottom[m] - s.usace_side_top[m]) / s.seg_length[m] * (z - top);
-}
-
 void start_end_bearing(AnalysisState& s) { s.usace_frozen_stress = 0.0; }
 
 void plug_inside_friction(const AnalysisState& s, int k, double& top, double& bottom) {
@@ -166,9 +155,10 @@ void compute_usace_method(AnalysisState& s) {
     const double perimeter = kPi * diameter(s);  // ft / m
     double unfactored = 0.0;
     double factored = 0.0;
+    ElementWalk walk(s);  // the points lie ever deeper
     for (int j = 1; j <= points; ++j) {
         const double z = (j - 1) * step;
-        double unit = z - s.zero_friction_length <= -kDepthTolerance ? 0.0 : unit_friction_at(s, z);
+        double unit = z - s.zero_friction_length <= -kDepthTolerance ? 0.0 : walk.linear(s.usace_side_top, s.usace_side_bottom, z);
         const int e = element_at_point(s, j);
         s.usace_side_limit[j] = s.seg_max_friction[e];
         if (j == 1) {
