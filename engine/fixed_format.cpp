@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace tarne {
 namespace {
@@ -43,7 +44,7 @@ std::size_t write_f(char* out, double value, int width, int decimals) {
     if (ec != std::errc()) return asterisks(out, width);
     auto len = static_cast<std::size_t>(end - s);
     // A negative value that rounds to zero is written without its sign.
-    if (s[0] == '-' && std::strspn(s + 1, "0.") == len - 1) {
+    if (s[0] == '-' && std::string_view(s + 1, len - 1).find_first_not_of("0.") == std::string_view::npos) {
         std::memmove(s, s + 1, len);
         --len;
     }

@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
 namespace tarne {
 namespace {
 
@@ -59,6 +66,54 @@ TEST(FixedFormat, LineJoinsFields) {
     FixedLine l;
     l.blanks(10).f(1.5, 7, 2).blanks(3).text_a("CLAY", 4).e(9999999.0, 8, 2).text("*");
     EXPECT_EQ(l.view(), "             1.50   CLAY0.10E+08*");
+}
+
+}  // namespace
+}  // namespace tarne
+
+namespace tarne {
+namespace {
+
+// The writer's digits against the C library's exact conversion, over many
+// values of every magnitude the report meets, ties included.
+TEST(FixedFormat, DigitsMatchTheExactConversion) {
+    std::mt19937_64 random(12345);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> power(-9, 9);
+    const auto reference_f = [](double v, int d) {
+        char s[512];
+        std::snprintf(s, sizeof s, "%.*f", d, v);
+        std::string text = s;
+        if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+        return text;
+    };
+    const auto reference_e = [](double v, int d) {  // 0.ddd form from the C library's d.dd form
+        char s[64];
+        std::snprintf(s, sizeof s, "%.*e", d - 1, v);
+        std::string text = s;
+        const bool negative = text[0] == '-';
+        if (negative) text.erase(0, 1);
+        const auto e = text.find('e');
+        std::string digits = text.substr(0, e);
+        digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
+        const int exponent = std::stoi(text.substr(e + 1)) + (v == 0.0 ? 0 : 1);
+        char out[64];
+        std::snprintf(out, sizeof out, "%s0.%sE%c%02d", negative ? "-" : "", digits.c_str(), exponent < 0 ? '-' : '+',
+                      std::abs(exponent));
+        return std::string(out);
+    };
+    std::vector<double> values = {0.5, 1.5, 2.5, 0.125, 0.375, 1.25, 2.675, 1.005, 0.045, 999.5, 9.995, 99999.95,
+                                  0.0, -0.0, -0.5, -2.5, 1e-5, 1.5e-5, 99999999.5, 12345678.125};
+    for (int i = 0; i < 50000; ++i) values.push_back(mantissa(random) * std::pow(10.0, power(random)));
+    for (int i = 0; i < 10000; ++i) values.push_back(std::round(mantissa(random) * 1e4) / 16.0);  // exact binary ties
+    for (const double v : values) {
+        for (int d = 0; d <= 6; ++d) ASSERT_EQ(format_f(v, 40, d), format_a(std::string(40 - reference_f(v, d).size(), ' ') + reference_f(v, d), 40)) << v << " F." << d;
+        if (v == 0.0) continue;
+        for (int d = 1; d <= 6; ++d) {
+            const auto expected = reference_e(v, d);
+            ASSERT_EQ(format_e(v, 40, d), std::string(40 - expected.size(), ' ') + expected) << v << " E." << d;
+        }
+    }
 }
 
 }  // namespace
