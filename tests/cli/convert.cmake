@@ -26,6 +26,15 @@ foreach(ext tq7d cpt)
   endif()
 endforeach()
 
+# An example project is what the desktop program writes: it comes back whole.
+if(EXACT)
+  file(READ ${IN} a HEX)
+  file(READ ${first} b HEX)
+  if(NOT a STREQUAL b)
+    message(FATAL_ERROR "${IN} does not come back byte for byte from load and save")
+  endif()
+endif()
+
 get_filename_component(in_dir ${IN} DIRECTORY)
 get_filename_component(in_name ${IN} NAME_WLE)
 if(EXISTS ${in_dir}/${in_name}.cpt)
