@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -55,6 +56,8 @@ struct PointsCase {
     std::vector<int> tail;  // the last points written
 };
 
+void PrintTo(const PointsCase& c, std::ostream* os) { *os << c.count << " points"; }
+
 class GwiPoints : public ::testing::TestWithParam<PointsCase> {};
 
 TEST_P(GwiPoints, EveryPointBelowAHundredThenSampled) {
@@ -73,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PointsCase{199, {1, 3}, 100, {195, 197, 199}},   // s = 2, c = 99: 197 is the 99th, then 199
                       PointsCase{201, {1, 4}, 68, {196, 199, 201}},    // s = 3, c = 67, then 201
                       PointsCase{250, {1, 4, 7}, 84, {244, 247, 250}}  // s = 3, c = 83, then 250
-                      ));
+                      ),
+    [](const auto& info) { return "N" + std::to_string(info.param.count); });
 
 // A project whose transfer profile is made here: `count` points one depth
 // unit apart, unit skin friction 0.5 and tip 10 at every point.

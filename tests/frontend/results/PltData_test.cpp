@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -130,6 +131,8 @@ struct UnitCase {
     const char* expected;
 };
 
+void PrintTo(const UnitCase& c, std::ostream* os) { *os << "\"" << c.text << "\" in units " << c.units; }
+
 class GraphUnitText : public ::testing::TestWithParam<UnitCase> {};
 
 TEST_P(GraphUnitText, Replaces) {
@@ -146,7 +149,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UnitCase{2, "L1", "mm"}, UnitCase{2, "L", "m"}, UnitCase{1, "F2/L1", "tons/in"},
                       // Only the first force kind found is replaced.
                       UnitCase{1, "F2-F", "tons-F"}, UnitCase{2, "F1 L2 L", "kN m L"},
-                      UnitCase{1, "SPT-N", "SPT-N"}, UnitCase{3, "F1/L2^2", "F1/L2^2"}, UnitCase{1, "", ""}));
+                      UnitCase{1, "SPT-N", "SPT-N"}, UnitCase{3, "F1/L2^2", "F1/L2^2"}, UnitCase{1, "", ""}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(GraphPlot, AxisTitles) {
     TGraphPlot g;
