@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -133,7 +134,14 @@ Analysis analyse(const std::string& data_arg) {
     tarne::Console console{&engine_console, &no_answers};
     a.result = tarne::run_analysis(*a.state, files, console);
 #ifdef TARNE_WITH_READBACK
-    if (a.result.status == 0) a.readback_error = read_back(a, files.input_path, files.plot_path);
+    // No error may leave a worker thread of a batch run.
+    if (a.result.status == 0) {
+        try {
+            a.readback_error = read_back(a, files.input_path, files.plot_path);
+        } catch (const std::exception& e) {
+            a.readback_error = std::string("cannot read the plot data back: ") + e.what();
+        }
+    }
 #endif
     return a;
 }
