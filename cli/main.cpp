@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -20,9 +21,8 @@
 #include "InOutError.h"
 #endif
 
-#ifdef TARNE_WITH_CONVERT
-#include "DataUnit.h"
-#include "InOutError.h"
+#ifdef TARNE_WITH_READBACK
+#include "PlotFileReader.h"
 #endif
 
 namespace {
@@ -43,13 +43,19 @@ const char* const kUsage =
     "                     report's path and, for every selected method, the\n"
     "                     ultimate capacity at the pile tip; exits 1 when the\n"
     "                     analysis stops (the report says why) or a file is missing.\n"
+#ifdef TARNE_WITH_READBACK
+    "                     The plot data are then read back as the desktop program\n"
+    "                     reads them, and the driveability input PROJECT.gwi is\n"
+    "                     written from them; plot data that do not read back exit 1.\n"
+#endif
     "  --summary csv|json also prints capacity versus depth of every computed\n"
     "                     method (every output point) as CSV or JSON.\n"
     "  run A.tq7d B.tq7d  runs many projects, up to N at once (-j N; default: the\n"
     "                     number of cores), each on its own; prints one line per\n"
     "                     project (ok with the load-transfer method's ultimate\n"
-    "                     capacity at the pile tip, or stopped with the reason) and\n"
-    "                     exits 1 if any run stopped.\n"
+    "                     capacity at the pile tip, stopped with the reason, or\n"
+    "                     failed when the plot data do not read back) and exits 1\n"
+    "                     if any run stopped or failed.\n"
 #ifdef TARNE_WITH_CONVERT
     "  convert IN OUT.tq7d\n"
     "                     loads the project IN in any data-file format (.tq7d,\n"
@@ -64,7 +70,45 @@ struct Analysis {
     tarne::RunResult result;
     std::unique_ptr<tarne::AnalysisState> state;
     std::string report_path;
+    std::string readback_error;  // the run ended, but its plot data did not read back
+    std::string gwi_path;        // the driveability input written from them
 };
+
+// The front end's messages break lines with "\r".
+[[maybe_unused]] std::string one_line(std::string text) {
+    for (std::size_t at; (at = text.find('\r')) != std::string::npos;) text.replace(at, 1, ": ");
+    return text;
+}
+
+#ifdef TARNE_WITH_READBACK
+// What the desktop program does once the engine has returned: the plot data
+// are read into the result graphs and the project's transfer profile, and
+// the driveability input is written beside the data file from them. Each
+// analysis has its own project and graphs. Returns why it failed, or
+// nothing.
+std::string read_back(Analysis& a, const std::string& data_path, const std::string& plot_path) {
+    tarne::TProjectTables tables;
+    tarne::TProgramData project(tables);
+    try {
+        project.LoadFromFile(data_path, tarne::kCurrentFormat);
+    } catch (const tarne::EInOutError& e) {
+        return "cannot read the project back: " + one_line(e.what());
+    }
+    tarne::TResultGraphs graphs;
+    std::string failure;
+    const auto tell = [&](const std::string& message, const std::string& cause) {
+        failure = message + " (plot data \"" + plot_path + "\": " + one_line(cause) + ")";
+    };
+    if (!tarne::ReadPlotData(plot_path, graphs, project, tell)) return failure;
+    try {
+        project.SaveGwi();
+    } catch (const tarne::EInOutError& e) {
+        return "cannot write the driveability input: " + one_line(e.what());
+    }
+    a.gwi_path = project.GwiFileName;
+    return {};
+}
+#endif
 
 // One analysis on its own state. The engine's console output (banner,
 // progress) is not shown: the report holds everything.
@@ -89,6 +133,16 @@ Analysis analyse(const std::string& data_arg) {
     std::istringstream no_answers;
     tarne::Console console{&engine_console, &no_answers};
     a.result = tarne::run_analysis(*a.state, files, console);
+#ifdef TARNE_WITH_READBACK
+    // No error may leave a worker thread of a batch run.
+    if (a.result.status == 0) {
+        try {
+            a.readback_error = read_back(a, files.input_path, files.plot_path);
+        } catch (const std::exception& e) {
+            a.readback_error = std::string("cannot read the plot data back: ") + e.what();
+        }
+    }
+#endif
     return a;
 }
 
@@ -98,6 +152,10 @@ int run_one(const std::string& project, const std::string& summary) {
         std::cerr << "tarne: " << a.result.message;
         if (!a.report_path.empty()) std::cerr << " (report: " << a.report_path << ")";
         std::cerr << "\n";
+        return 1;
+    }
+    if (!a.readback_error.empty()) {
+        std::cerr << "tarne: " << a.readback_error << "\n";
         return 1;
     }
     if (summary == "csv") {
@@ -110,6 +168,7 @@ int run_one(const std::string& project, const std::string& summary) {
     }
     std::cout << "Report: " << a.report_path << "\n";
     std::cout << "Plot data: " << tarne::files_beside(a.state->input_path).plot_path << "\n";
+    if (!a.gwi_path.empty()) std::cout << "Driveability input: " << a.gwi_path << "\n";
     tarne::cli::print_capacity_summary(std::cout, *a.state);
     return 0;
 }
@@ -124,9 +183,12 @@ int run_many(const std::vector<std::string>& projects, unsigned jobs) {
         for (std::size_t i; (i = next++) < projects.size();) {
             const Analysis a = analyse(projects[i]);
             std::ostringstream line;
-            tarne::cli::print_batch_line(line, projects[i], a.result, *a.state);
+            if (a.readback_error.empty())
+                tarne::cli::print_batch_line(line, projects[i], a.result, *a.state);
+            else
+                line << projects[i] << ": failed: " << a.readback_error << "\n";
             lines[i] = line.str();
-            stopped[i] = a.result.status != 0;
+            stopped[i] = a.result.status != 0 || !a.readback_error.empty();
         }
     };
     jobs = std::clamp<unsigned>(jobs, 1, static_cast<unsigned>(projects.size()));
@@ -172,12 +234,6 @@ int run_command(int argc, char** argv) {
 }
 
 #ifdef TARNE_WITH_CONVERT
-// The loader's messages break lines with "\r".
-std::string one_line(std::string text) {
-    for (std::size_t at; (at = text.find('\r')) != std::string::npos;) text.replace(at, 1, ": ");
-    return text;
-}
-
 int convert_command(const std::string& in, const std::string& out) {
     const int format = tarne::DataFormatOf(in);
     if (format == 0) {

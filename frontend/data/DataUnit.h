@@ -110,6 +110,12 @@ public:
     // converting the project's values, its CPT points and every grid table.
     void SetUnits(int system);
 
+    // The driveability export (GwiFile.h): sets GwiFileName to FileName with
+    // ".gwi" and writes that file from the transfer profile, replacing any
+    // earlier one. Throws EInOutError when the project has no transfer
+    // profile or the file cannot be written.
+    void SaveGwi();
+
 private:
     void NormaliseForSave();
 

@@ -6,15 +6,17 @@
 namespace tarne {
 namespace {
 
-// Every table of the process by its identifier, for unique identifiers and
-// template lookup. The front end is single-threaded.
+// Every table by its identifier, for unique identifiers and template
+// lookup. One registry per thread: the desktop program keeps all its tables
+// on one thread, and each worker of a batch run of `tarne run` has projects
+// of its own, whose tables must not meet another worker's.
 std::unordered_map<int, TGridTable*>& Registry() {
-    static std::unordered_map<int, TGridTable*> tables;
+    thread_local std::unordered_map<int, TGridTable*> tables;
     return tables;
 }
 
 int NextIdentifier() {
-    static int counter = 0;
+    thread_local int counter = 0;
     return counter++;
 }
 
