@@ -1,8 +1,7 @@
 // The capacity methods of the engine, one entry per method: its codes, the
 // pass it runs in, its computation and the rules it gives the capacity
-// chain. A method that this build does not compute yet has no `compute`;
-// it still has its chain rules, as the chain runs for it at the start of
-// every pass.
+// chain. The chain also runs with the rules of FHWA, USACE and Revised
+// Lambda at the start of every pass, before any method is computed.
 #pragma once
 
 #include "framework.h"
